@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and starts the configuration program
+# against the simulated keypad of the device service.
+set -euo pipefail
+source "$(dirname "$0")/build.sh"
+program="$build/App/KavroVelmoraConfig.exe"
+if [ ! -f "$program" ]; then
+    echo "Built: the libraries and the tests. Not there yet: KavroVelmoraConfig.exe, the"
+    echo "device service and the skin, so there is no program to start."
+    exit 0
+fi
+source "$repo/tools/test-session.sh"
+session_start
+"$repo/tools/wine-run.sh" --prefix "$WINEPREFIX" "$program"

@@ -1,0 +1,37 @@
+# Sourced by the scripts that run Windows programs: one Xvfb display (24-bit) and one
+# persistent wineserver for the whole run, both stopped again on exit.
+# Needs: $build (the build folder). Sets DISPLAY and WINEPREFIX.
+
+session_prefix="$build/wineprefix"
+session_xvfb_pid=""
+
+session_stop() {
+    WINEPREFIX=$session_prefix wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX=$session_prefix wineserver -w >/dev/null 2>&1 || true
+    if [ -n "$session_xvfb_pid" ]; then
+        kill "$session_xvfb_pid" 2>/dev/null || true
+        wait "$session_xvfb_pid" 2>/dev/null || true
+    fi
+}
+
+session_start() {
+    local fdfile
+    fdfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+    session_xvfb_pid=$!
+    trap session_stop EXIT
+    for _ in $(seq 1 100); do
+        [ -s "$fdfile" ] && break
+        sleep 0.1
+    done
+    if [ ! -s "$fdfile" ]; then
+        echo "Xvfb did not start" >&2
+        rm -f "$fdfile"
+        return 1
+    fi
+    export DISPLAY=":$(head -n1 "$fdfile")"
+    rm -f "$fdfile"
+    export WINEPREFIX=$session_prefix
+    "$repo/tools/wine-run.sh" --prefix "$session_prefix" --init
+    WINEPREFIX=$session_prefix wineserver -p >/dev/null 2>&1 </dev/null
+}
