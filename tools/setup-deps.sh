@@ -103,7 +103,7 @@ fetch_source() {
     if compgen -G "$deps/$name-*/$marker" >/dev/null; then
         return 0
     fi
-    (cd "$deps" && apt-get source -qq --download-only "$name" && dpkg-source -x --no-check ./"$name"_*.dsc >/dev/null)
+    (cd "$deps" && apt-get source -qq -o APT::Sandbox::User=root --download-only "$name" && dpkg-source -x --no-check ./"$name"_*.dsc >/dev/null)
 }
 
 install_packages

@@ -33,5 +33,8 @@ session_start() {
     rm -f "$fdfile"
     export WINEPREFIX=$session_prefix
     "$repo/tools/wine-run.sh" --prefix "$session_prefix" --init
-    WINEPREFIX=$session_prefix wineserver -p >/dev/null 2>&1 </dev/null
+    # A server left from creating the prefix (or from an earlier run) is ended first, so the
+    # persistent one below serves the whole run.
+    timeout 30 wineserver -w >/dev/null 2>&1 || wineserver -k >/dev/null 2>&1 || true
+    wineserver -p >/dev/null 2>&1 </dev/null
 }
