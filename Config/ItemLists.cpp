@@ -23,6 +23,17 @@ void RemoveAllEntries(List& list)
     }
 }
 
+// The first live record the predicate accepts, or null.
+template <typename List, typename Predicate>
+auto FindLive(const List& list, Predicate accepts) -> decltype(list.front().GetLive())
+{
+    for (const auto& entry : list) {
+        if (entry.GetLive() && accepts(*entry.GetLive()))
+            return entry.GetLive();
+    }
+    return nullptr;
+}
+
 template <typename List>
 auto GetEntry(const List& list, int index) -> decltype(list.front().GetLive())
 {
@@ -47,20 +58,12 @@ void RemoveMacro(CCatMacroList& list, CMacro* macro)
 
 CMacro* FindMacroByGUID(const CCatMacroList& list, const GUID& id)
 {
-    for (const CCatMacro& entry : list) {
-        if (entry.GetLive() && IsEqualGUID(entry.GetLive()->m_id, id))
-            return entry.GetLive();
-    }
-    return nullptr;
+    return FindLive(list, [&](const CMacro& macro) { return IsEqualGUID(macro.m_id, id) != FALSE; });
 }
 
 CMacro* FindMacroByName(const CCatMacroList& list, const CString& name)
 {
-    for (const CCatMacro& entry : list) {
-        if (entry.GetLive() && name.CompareNoCase(entry.GetLive()->GetName()) == 0)
-            return entry.GetLive();
-    }
-    return nullptr;
+    return FindLive(list, [&](const CMacro& macro) { return name.CompareNoCase(macro.GetName()) == 0; });
 }
 
 CMacro* GetMacro(const CCatMacroList& list, int index)
@@ -88,20 +91,12 @@ void RemoveApplication(CCatKvAppList& list, CKvApp* application)
 
 CKvApp* FindApplicationByGUID(const CCatKvAppList& list, const GUID& id)
 {
-    for (const CCatKvApp& entry : list) {
-        if (entry.GetLive() && IsEqualGUID(entry.GetLive()->m_id, id))
-            return entry.GetLive();
-    }
-    return nullptr;
+    return FindLive(list, [&](const CKvApp& app) { return IsEqualGUID(app.m_id, id) != FALSE; });
 }
 
 CKvApp* FindApplicationByName(const CCatKvAppList& list, const CString& path)
 {
-    for (const CCatKvApp& entry : list) {
-        if (entry.GetLive() && path.CompareNoCase(entry.GetLive()->m_path) == 0)
-            return entry.GetLive();
-    }
-    return nullptr;
+    return FindLive(list, [&](const CKvApp& app) { return path.CompareNoCase(app.m_path) == 0; });
 }
 
 CKvApp* GetApplication(const CCatKvAppList& list, int index)
