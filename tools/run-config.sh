@@ -11,4 +11,5 @@ if [ ! -f "$program" ]; then
 fi
 source "$repo/tools/test-session.sh"
 session_start
+bash "$repo/tools/register-service.sh" --prefix "$WINEPREFIX" --build "$build" "${VELMORA_REGISTRY_ROOT:-HKLM}"
 "$repo/tools/wine-run.sh" --prefix "$WINEPREFIX" "$program"

@@ -1,0 +1,28 @@
+#include "CLedManagerObject.h"
+
+#include "CLedObject.h"
+#include "ServiceCalls.h"
+
+HRESULT CLedManagerObject::Item(LONG index, ILed** led)
+{
+    HRESULT hr = Model().BeginCall(L"ILedManager::Item");
+    if (FAILED(hr))
+        return hr;
+    if (!led)
+        return E_POINTER;
+    *led = nullptr;
+    LONG ledId = 0;
+    hr = Model().Read([&](SimKeypad& keypad) {
+        SimProfile* profile = FindProfile(keypad, m_profile);
+        if (!profile)
+            return kNotFound;
+        if (index < 0 || size_t(index) >= profile->leds.size())
+            return kNoMoreItems;
+        ledId = profile->leds[size_t(index)].id;
+        return S_OK;
+    });
+    if (FAILED(hr))
+        return hr;
+    *led = static_cast<ILed*>(new CLedObject(m_profile, ledId));
+    return S_OK;
+}

@@ -1,0 +1,116 @@
+#include "CMacroManagerObject.h"
+
+#include "CMacroObject.h"
+#include "GuidText.h"
+#include "KeypadFiles.h"
+#include "ServiceCalls.h"
+
+namespace {
+
+HRESULT HandOutMacro(HRESULT hr, const GUID& id, IMacro** macro)
+{
+    if (FAILED(hr))
+        return hr;
+    *macro = new CMacroObject(id);
+    return S_OK;
+}
+
+}
+
+HRESULT CMacroManagerObject::Item(LONG index, IMacro** macro)
+{
+    HRESULT hr = Model().BeginCall(L"IMacroManager::Item");
+    if (FAILED(hr))
+        return hr;
+    if (!macro)
+        return E_POINTER;
+    *macro = nullptr;
+    GUID id{};
+    hr = Model().Read([&](SimKeypad& keypad) {
+        if (index < 0 || size_t(index) >= keypad.macros.size())
+            return kNoMoreItems;
+        id = keypad.macros[size_t(index)].id;
+        return S_OK;
+    });
+    return HandOutMacro(hr, id, macro);
+}
+
+HRESULT CMacroManagerObject::GetById(DWORD id0, DWORD id1, DWORD id2, DWORD id3, IMacro** macro)
+{
+    HRESULT hr = Model().BeginCall(L"IMacroManager::GetById");
+    if (FAILED(hr))
+        return hr;
+    if (!macro)
+        return E_POINTER;
+    *macro = nullptr;
+    const GUID id = GuidFromWords(id0, id1, id2, id3);
+    hr = Model().Read([&](SimKeypad& keypad) { return FindMacro(keypad, id) ? S_OK : kNotFound; });
+    return HandOutMacro(hr, id, macro);
+}
+
+HRESULT CMacroManagerObject::Create(IMacro** macro)
+{
+    HRESULT hr = Model().BeginCall(L"IMacroManager::Create");
+    if (FAILED(hr))
+        return hr;
+    if (!macro)
+        return E_POINTER;
+    *macro = nullptr;
+    SimMacro created;
+    created.id = NewGuid();
+    const GUID id = created.id;
+    hr = Model().Modify([&](SimKeypad& keypad) {
+        created.name = L"Macro " + std::to_wstring(keypad.macros.size() + 1);
+        keypad.macros.push_back(std::move(created));
+        return S_OK;
+    });
+    return HandOutMacro(hr, id, macro);
+}
+
+HRESULT CMacroManagerObject::Delete(IMacro* macro)
+{
+    HRESULT hr = Model().BeginCall(L"IMacroManager::Delete");
+    if (FAILED(hr))
+        return hr;
+    GUID id{};
+    hr = IdOf(macro, id);
+    if (FAILED(hr))
+        return hr;
+    return Model().Modify([&](SimKeypad& keypad) {
+        for (auto it = keypad.macros.begin(); it != keypad.macros.end(); ++it) {
+            if (IsEqualGUID(it->id, id)) {
+                keypad.macros.erase(it);
+                return S_OK;
+            }
+        }
+        return kNotFound;
+    });
+}
+
+HRESULT CMacroManagerObject::Reserved5()
+{
+    return E_NOTIMPL;
+}
+
+HRESULT CMacroManagerObject::ImportFromFile(LPCWSTR path, IMacro** macro)
+{
+    HRESULT hr = Model().BeginCall(L"IMacroManager::ImportFromFile");
+    if (FAILED(hr))
+        return hr;
+    if (!path || !macro)
+        return E_POINTER;
+    *macro = nullptr;
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes))
+        return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
+    SimMacro imported;
+    if (!DecodeMacroFile(bytes, imported))
+        return HRESULT_FROM_WIN32(ERROR_INVALID_DATA);
+    imported.id = NewGuid();
+    const GUID id = imported.id;
+    hr = Model().Modify([&](SimKeypad& keypad) {
+        keypad.macros.push_back(std::move(imported));
+        return S_OK;
+    });
+    return HandOutMacro(hr, id, macro);
+}

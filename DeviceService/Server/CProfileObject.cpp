@@ -1,0 +1,167 @@
+#include "CProfileObject.h"
+
+#include "CKeymapManagerObject.h"
+#include "CLedManagerObject.h"
+#include "KeypadFiles.h"
+#include "ServiceCalls.h"
+
+#include <cstring>
+
+HRESULT CProfileObject::GetSubObject(REFIID iid, IUnknown** object)
+{
+    HRESULT hr = Model().BeginCall(L"IProfile::GetSubObject");
+    if (FAILED(hr))
+        return hr;
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    hr = Model().Read([&](SimKeypad& keypad) { return FindProfile(keypad, m_id) ? S_OK : kNotFound; });
+    if (FAILED(hr))
+        return hr;
+    if (IsEqualIID(iid, IID_IKeyMapManager)) {
+        *object = static_cast<IKeyMapManager*>(new CKeymapManagerObject(m_id));
+        return S_OK;
+    }
+    if (IsEqualIID(iid, IID_ILedManager)) {
+        *object = static_cast<ILedManager*>(new CLedManagerObject(m_id));
+        return S_OK;
+    }
+    if (IsEqualIID(iid, IID_IProfileProperties))
+        return QueryInterface(iid, reinterpret_cast<void**>(object));
+    return E_NOINTERFACE;
+}
+
+HRESULT CProfileObject::GetId(GUID* id)
+{
+    HRESULT hr = Model().BeginCall(L"IProfile::GetId");
+    if (FAILED(hr))
+        return hr;
+    if (!id)
+        return E_POINTER;
+    *id = m_id;
+    return Model().Read([&](SimKeypad& keypad) { return FindProfile(keypad, m_id) ? S_OK : kNotFound; });
+}
+
+HRESULT CProfileObject::GetName(LPWSTR* name)
+{
+    HRESULT hr = Model().BeginCall(L"IProfile::GetName");
+    if (FAILED(hr))
+        return hr;
+    if (!name)
+        return E_POINTER;
+    *name = nullptr;
+    return Model().Read([&](SimKeypad& keypad) {
+        SimProfile* profile = FindProfile(keypad, m_id);
+        return profile ? CopyText(profile->name, name) : kNotFound;
+    });
+}
+
+HRESULT CProfileObject::SetName(LPCWSTR name)
+{
+    HRESULT hr = Model().BeginCall(L"IProfile::SetName");
+    if (FAILED(hr))
+        return hr;
+    hr = CheckName(name);
+    if (FAILED(hr))
+        return hr;
+    return Model().Modify([&](SimKeypad& keypad) {
+        SimProfile* profile = FindProfile(keypad, m_id);
+        if (!profile)
+            return kNotFound;
+        profile->name = name;
+        return S_OK;
+    });
+}
+
+HRESULT CProfileObject::Reserved5()
+{
+    return E_NOTIMPL;
+}
+
+HRESULT CProfileObject::ExportToFile(LPCWSTR path)
+{
+    HRESULT hr = Model().BeginCall(L"IProfile::ExportToFile");
+    if (FAILED(hr))
+        return hr;
+    if (!path)
+        return E_POINTER;
+    std::vector<uint8_t> bytes;
+    hr = Model().Read([&](SimKeypad& keypad) {
+        SimProfile* profile = FindProfile(keypad, m_id);
+        if (!profile)
+            return kNotFound;
+        bytes = EncodeProfileFile(*profile);
+        return S_OK;
+    });
+    if (FAILED(hr))
+        return hr;
+    return WriteFileAtomically(path, bytes) ? S_OK : HRESULT_FROM_WIN32(ERROR_WRITE_FAULT);
+}
+
+HRESULT CProfileObject::GetProperty(DWORD code, BYTE* buffer, DWORD offset, DWORD size, DWORD* stored)
+{
+    HRESULT hr = Model().BeginCall(L"IProfileProperties::GetProperty");
+    if (FAILED(hr))
+        return hr;
+    if ((!buffer && size != 0) || !stored)
+        return E_POINTER;
+    *stored = 0;
+    if (buffer)
+        std::memset(buffer, 0, size);
+    if (offset != 0)
+        return E_INVALIDARG;
+    return Model().Read([&](SimKeypad& keypad) {
+        SimProfile* profile = FindProfile(keypad, m_id);
+        if (!profile)
+            return kNotFound;
+        if (code == kPropertyApplication) {
+            const size_t count = std::min<size_t>(size, profile->application.size());
+            if (count)
+                std::memcpy(buffer, profile->application.data(), count);
+            *stored = static_cast<DWORD>(profile->application.size());
+            return S_OK;
+        }
+        if (code == kPropertyFlags) {
+            if (size < sizeof profile->flags)
+                return E_INVALIDARG;
+            std::memcpy(buffer, &profile->flags, sizeof profile->flags);
+            *stored = sizeof profile->flags;
+            return S_OK;
+        }
+        return E_INVALIDARG;
+    });
+}
+
+HRESULT CProfileObject::SetProperty(DWORD code, const BYTE* data, DWORD offset, DWORD size, DWORD /*flags*/)
+{
+    HRESULT hr = Model().BeginCall(L"IProfileProperties::SetProperty");
+    if (FAILED(hr))
+        return hr;
+    if (!data && size != 0)
+        return E_POINTER;
+    if (offset != 0)
+        return E_INVALIDARG;
+    return Model().Modify([&](SimKeypad& keypad) {
+        SimProfile* profile = FindProfile(keypad, m_id);
+        if (!profile)
+            return kNotFound;
+        if (code == kPropertyApplication) {
+            if (size > kApplicationPropertySize)
+                return E_INVALIDARG;
+            profile->application.assign(data, data + size);
+            return S_OK;
+        }
+        if (code == kPropertyFlags) {
+            // {u16 mask, u16 value}: only the bits of the mask change.
+            if (size != 4)
+                return E_INVALIDARG;
+            uint16_t mask = 0;
+            uint16_t value = 0;
+            std::memcpy(&mask, data, 2);
+            std::memcpy(&value, data + 2, 2);
+            profile->flags = static_cast<uint16_t>((profile->flags & ~mask) | (value & mask));
+            return S_OK;
+        }
+        return E_INVALIDARG;
+    });
+}
