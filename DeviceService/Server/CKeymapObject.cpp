@@ -1,6 +1,7 @@
 #include "CKeymapObject.h"
 
-#include "CAssignmentsObject.h"
+#include "CButtonAssignmentsObject.h"
+#include "CKeyAssignmentsObject.h"
 #include "ServiceCalls.h"
 
 HRESULT CKeymapObject::GetSubObject(REFIID iid, IUnknown** object)

@@ -71,6 +71,8 @@ void CKeypadModel::LoadState()
         m_dirty = true;
     } else if (ReadWholeFile(m_statePath, bytes) && DecodeKeypad(bytes, loaded)) {
         m_keypad = std::move(loaded);
+        // Capture mode does not outlive the service, as it does not outlive a replug.
+        m_keypad.mode = 1;
         m_stateReport = L"keypad memory read from " + m_statePath;
     } else {
         // Keep the unreadable file for whoever wants to look at it; start afresh beside it.

@@ -60,9 +60,12 @@ HRESULT CLedObject::GetLedId(LONG* id)
 
 HRESULT CLedObject::Set(DWORD colour)
 {
-    if (colour > 0xFFFFFF)
-        return E_INVALIDARG;
-    return ModifyLed(L"ILedColour::Set", [&](SimLed& led) { led.colour = colour; return S_OK; });
+    return ModifyLed(L"ILedColour::Set", [&](SimLed& led) {
+        if (colour > 0xFFFFFF)
+            return E_INVALIDARG;
+        led.colour = colour;
+        return S_OK;
+    });
 }
 
 HRESULT CLedObject::Get(DWORD* colour)
@@ -74,9 +77,12 @@ HRESULT CLedObject::Get(DWORD* colour)
 
 HRESULT CLedObject::Set(LONG percent)
 {
-    if (percent < 0 || percent > 100)
-        return E_INVALIDARG;
-    return ModifyLed(L"ILedBrightness::Set", [&](SimLed& led) { led.brightness = percent; return S_OK; });
+    return ModifyLed(L"ILedBrightness::Set", [&](SimLed& led) {
+        if (percent < 0 || percent > 100)
+            return E_INVALIDARG;
+        led.brightness = percent;
+        return S_OK;
+    });
 }
 
 HRESULT CLedObject::Get(LONG* percent)
@@ -88,9 +94,9 @@ HRESULT CLedObject::Get(LONG* percent)
 
 HRESULT CLedObject::Set(LONG effect, LONG onMs, LONG offMs)
 {
-    if (effect < 0 || effect > kMaxEffect || onMs < 0 || offMs < 0)
-        return E_INVALIDARG;
     return ModifyLed(L"ILedEffect::Set", [&](SimLed& led) {
+        if (effect < 0 || effect > kMaxEffect || onMs < 0 || offMs < 0)
+            return E_INVALIDARG;
         led.effect = effect;
         led.onMs = onMs;
         led.offMs = offMs;

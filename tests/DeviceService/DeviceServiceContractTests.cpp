@@ -63,6 +63,33 @@ DWORD RunProgram(const std::wstring& commandLine, DWORD timeoutMs, HANDLE output
     return code;
 }
 
+// Records the launch requests it receives.
+class CLaunchSink : public _IApplicationEvent
+{
+    LONG m_refs = 1;
+
+public:
+    std::vector<std::pair<LONG, std::wstring>> received;
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override
+    {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID__IApplicationEvent)) {
+            *out = static_cast<_IApplicationEvent*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++m_refs); }
+    STDMETHODIMP_(ULONG) Release() override { return static_cast<ULONG>(--m_refs); }
+    STDMETHODIMP OnLaunchApplication(LONG type, LPCWSTR path) override
+    {
+        received.emplace_back(type, path ? path : L"");
+        return S_OK;
+    }
+};
+
 class DeviceServiceContract : public ::testing::Test
 {
 protected:
@@ -427,6 +454,56 @@ TEST_F(DeviceServiceContract, AnEventFiredByOneProcessReachesASecond)
     GetExitCodeProcess(probe.hProcess, &code);
     CloseHandle(probe.hProcess);
     EXPECT_EQ(0u, code);
+}
+
+TEST_F(DeviceServiceContract, ALaunchRequestReachesTheApplicationManagersSinks)
+{
+    CComPtr<IApplicationManager> applications = Manager<IApplicationManager>(device.Get(), IID_IApplicationManager);
+    CLaunchSink sink;
+    CAdvise advise(applications.Get(), IID__IApplicationEvent, &sink);
+    ASSERT_TRUE(advise.Ok());
+    ASSERT_HRESULT_SUCCEEDED(control->FireLaunchApplication(1, L"C:\\Games\\game.exe"));
+    ASSERT_TRUE(PumpUntil([&] { return !sink.received.empty(); }, 5000));
+    EXPECT_EQ(1, sink.received.front().first);
+    EXPECT_EQ(L"C:\\Games\\game.exe", sink.received.front().second);
+
+    CComPtr<IApplication> application;
+    ASSERT_HRESULT_SUCCEEDED(applications->Create(application.Receive()));
+    EXPECT_HRESULT_SUCCEEDED(application->SetPath(L"C:\\Tools\\notes.exe"));
+    GUID id{};
+    EXPECT_HRESULT_SUCCEEDED(application->GetId(&id));
+    EXPECT_FALSE(IsEqualGUID(GUID_NULL, id));
+}
+
+TEST_F(DeviceServiceContract, TheSinkOfAClientThatDiedIsDropped)
+{
+    CComPtr<IProfile> other;
+    ASSERT_HRESULT_SUCCEEDED(profiles->Create(other.Receive()));
+    const std::wstring readyName = L"VelmoraEventProbeDying" + std::to_wstring(GetCurrentProcessId());
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
+    ASSERT_TRUE(ready);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION probe{};
+    std::wstring line = L"\"" + ExeFolder() + L"DeviceServiceEventProbe.exe\" " + readyName + L" " +
+                        GuidToString(GUID_NULL).Str() + L" 60000";
+    ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &probe));
+    CloseHandle(probe.hThread);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(ready, 15000));
+    CloseHandle(ready);
+    TerminateProcess(probe.hProcess, 3);
+    WaitForSingleObject(probe.hProcess, 5000);
+    CloseHandle(probe.hProcess);
+
+    ASSERT_HRESULT_SUCCEEDED(profiles->SetActive(other.Get()));
+    bool dropped = false;
+    for (int i = 0; i < 100 && !dropped; ++i) {
+        LPWSTR log = nullptr;
+        ASSERT_HRESULT_SUCCEEDED(control->GetCallLog(&log));
+        dropped = TakeText(log).find(L"dropped the sink") != std::wstring::npos;
+        Sleep(100);
+    }
+    EXPECT_TRUE(dropped);
 }
 
 TEST_F(DeviceServiceContract, InjectedFailuresStartAfterTheGivenCalls)

@@ -1,4 +1,4 @@
-#include "CAssignmentsObject.h"
+#include "CRecordList.h"
 
 #include "ServiceCalls.h"
 
@@ -75,51 +75,4 @@ HRESULT CRecordList::Set(LONG count, const ServiceAssignment* records) const
         *list = std::move(updated);
         return S_OK;
     });
-}
-
-HRESULT CKeyAssignmentsObject::GetCount(LONG* count)
-{
-    const HRESULT hr = Model().BeginCall(L"IKeyAssignments::GetCount");
-    return FAILED(hr) ? hr : m_records.Count(count);
-}
-
-HRESULT CKeyAssignmentsObject::GetAll(LONG count, ServiceAssignment* records)
-{
-    const HRESULT hr = Model().BeginCall(L"IKeyAssignments::GetAll");
-    return FAILED(hr) ? hr : m_records.Get(count, records);
-}
-
-HRESULT CKeyAssignmentsObject::SetAssignments(LONG count, const ServiceAssignment* records)
-{
-    const HRESULT hr = Model().BeginCall(L"IKeyAssignments::SetAssignments");
-    return FAILED(hr) ? hr : m_records.Set(count, records);
-}
-
-HRESULT CButtonAssignmentsObject::GetAll(LONG count, ServiceAssignment* records)
-{
-    const HRESULT hr = Model().BeginCall(L"IButtonAssignments::GetAll");
-    return FAILED(hr) ? hr : m_records.Get(count, records);
-}
-
-HRESULT CButtonAssignmentsObject::SetAssignment(LONG count, const ServiceAssignment* records)
-{
-    const HRESULT hr = Model().BeginCall(L"IButtonAssignments::SetAssignment");
-    return FAILED(hr) ? hr : m_records.Set(count, records);
-}
-
-HRESULT CButtonAssignmentsObject::GetAvailable(AvailableButtons* available)
-{
-    HRESULT hr = Model().BeginCall(L"IButtonAssignments::GetAvailable");
-    if (FAILED(hr))
-        return hr;
-    if (!available)
-        return E_POINTER;
-    LONG count = 0;
-    hr = m_records.Count(&count);
-    if (FAILED(hr))
-        return hr;
-    available->count = static_cast<DWORD>(count);
-    available->reserved = 0;
-    available->mask = kAvailableButtonMask;
-    return S_OK;
 }
