@@ -4,6 +4,7 @@
 
 #include "DeviceService.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -100,3 +101,9 @@ SimKeymap* FindKeymap(SimProfile& profile, const GUID& id);
 SimMacro* FindMacro(SimKeypad& keypad, const GUID& id);
 SimApplication* FindApplication(SimKeypad& keypad, const GUID& id);
 SimLed* FindLed(SimProfile& profile, LONG ledId);
+
+// The records keep the layouts the programs and the converter write byte for byte.
+static_assert(sizeof(DeviceInfo) == 28, "DeviceInfo is 28 bytes");
+static_assert(sizeof(ServiceAssignment) == 32, "ServiceAssignment is 32 bytes");
+static_assert(offsetof(ServiceAssignment, data) == 12, "type data starts at offset 12");
+static_assert(sizeof(AvailableButtons) == 12, "the available-buttons block is 12 bytes");

@@ -90,6 +90,33 @@ public:
     }
 };
 
+// Records the key-map events it receives.
+class CKeymapSink : public _IKeyMapManagerEvents
+{
+    LONG m_refs = 1;
+
+public:
+    std::vector<GUID> received;
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override
+    {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID__IKeyMapManagerEvents)) {
+            *out = static_cast<_IKeyMapManagerEvents*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++m_refs); }
+    STDMETHODIMP_(ULONG) Release() override { return static_cast<ULONG>(--m_refs); }
+    STDMETHODIMP OnActiveKeyMapChanged(const GUID* keymapId) override
+    {
+        received.push_back(keymapId ? *keymapId : GUID{});
+        return S_OK;
+    }
+};
+
 class DeviceServiceContract : public ::testing::Test
 {
 protected:
@@ -429,6 +456,27 @@ TEST_F(DeviceServiceContract, SetActiveReachesTheSinkOnItsOwnThreadAfterTheCall)
     EXPECT_TRUE(IsEqualGUID(IdOf(other.Get()), sink.received.front()));
     EXPECT_EQ(GetCurrentThreadId(), sink.threads.front());
     EXPECT_FALSE(sink.arrivedInsideCall);
+}
+
+TEST_F(DeviceServiceContract, AKeymapChangeReachesTheSinksOfThatProfileOnly)
+{
+    CComPtr<IProfile> other;
+    ASSERT_HRESULT_SUCCEEDED(profiles->Create(other.Receive()));
+    CComPtr<IKeyMapManager> activeKeymaps = SubObject<IKeyMapManager>(ActiveProfile().Get(), IID_IKeyMapManager);
+    CComPtr<IKeyMapManager> otherKeymaps = SubObject<IKeyMapManager>(other.Get(), IID_IKeyMapManager);
+    CKeymapSink activeSink;
+    CKeymapSink otherSink;
+    CAdvise activeAdvise(activeKeymaps.Get(), IID__IKeyMapManagerEvents, &activeSink);
+    CAdvise otherAdvise(otherKeymaps.Get(), IID__IKeyMapManagerEvents, &otherSink);
+    ASSERT_TRUE(activeAdvise.Ok());
+    ASSERT_TRUE(otherAdvise.Ok());
+    CComPtr<IKeyMap> third;
+    ASSERT_HRESULT_SUCCEEDED(activeKeymaps->Item(2, third.Receive()));
+    ASSERT_HRESULT_SUCCEEDED(activeKeymaps->SetActive(third.Get()));
+    ASSERT_TRUE(PumpUntil([&] { return !activeSink.received.empty(); }, 5000));
+    EXPECT_TRUE(IsEqualGUID(IdOf(third.Get()), activeSink.received.front()));
+    PumpUntil([] { return false; }, 200);
+    EXPECT_TRUE(otherSink.received.empty());
 }
 
 TEST_F(DeviceServiceContract, AnEventFiredByOneProcessReachesASecond)
