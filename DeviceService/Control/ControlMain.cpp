@@ -86,13 +86,17 @@ bool ParseNumber(const wchar_t* text, int base, long& value)
     return true;
 }
 
+struct HandleCloser
+{
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+
 int WaitForExit(DWORD processId)
 {
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    std::unique_ptr<void, HandleCloser> process(OpenProcess(SYNCHRONIZE, FALSE, processId));
     if (!process)
         return 0;   // already gone
-    const DWORD waited = WaitForSingleObject(process, kShutdownWaitMs);
-    CloseHandle(process);
+    const DWORD waited = WaitForSingleObject(process.get(), kShutdownWaitMs);
     return waited == WAIT_OBJECT_0 ? 0 : Fail(L"the service did not end");
 }
 

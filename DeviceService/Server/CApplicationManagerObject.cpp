@@ -4,6 +4,8 @@
 #include "CConnectionPoint.h"
 #include "ServiceCalls.h"
 
+#include <new>
+
 HRESULT CApplicationManagerObject::Reserved1()
 {
     return E_NOTIMPL;
@@ -31,8 +33,8 @@ HRESULT CApplicationManagerObject::Create(IApplication** application)
     });
     if (FAILED(hr))
         return hr;
-    *application = new CApplicationObject(id);
-    return S_OK;
+    *application = new (std::nothrow) CApplicationObject(id);
+    return *application ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT CApplicationManagerObject::EnumConnectionPoints(IEnumConnectionPoints** points)

@@ -2,6 +2,8 @@
 
 #include "CServiceObject.h"
 
+#include <new>
+
 HRESULT CClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object)
 {
     if (!object)
@@ -9,7 +11,9 @@ HRESULT CClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object
     *object = nullptr;
     if (outer)
         return CLASS_E_NOAGGREGATION;
-    auto* service = new CServiceObject();
+    auto* service = new (std::nothrow) CServiceObject();
+    if (!service)
+        return E_OUTOFMEMORY;
     const HRESULT hr = service->QueryInterface(iid, object);
     service->Release();
     return hr;

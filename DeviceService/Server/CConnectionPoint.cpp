@@ -2,6 +2,8 @@
 
 #include "ServiceCalls.h"
 
+#include <new>
+
 CConnectionPoint::CConnectionPoint(SinkKind kind, const GUID& scope, REFIID iid, IConnectionPointContainer* container)
     : m_kind(kind), m_scope(scope), m_iid(iid), m_container(container)
 {
@@ -15,8 +17,8 @@ HRESULT CConnectionPoint::Find(SinkKind kind, const GUID& scope, REFIID offered,
     *point = nullptr;
     if (!IsEqualIID(iid, offered))
         return CONNECT_E_NOCONNECTION;
-    *point = new CConnectionPoint(kind, scope, offered, container);
-    return S_OK;
+    *point = new (std::nothrow) CConnectionPoint(kind, scope, offered, container);
+    return *point ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT CConnectionPoint::GetConnectionInterface(IID* iid)

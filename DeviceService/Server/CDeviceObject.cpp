@@ -5,6 +5,8 @@
 #include "CProfileManagerObject.h"
 #include "ServiceCalls.h"
 
+#include <new>
+
 namespace {
 
 // Version A is the firmware's, version B the hardware revision's.
@@ -45,16 +47,16 @@ HRESULT CDeviceObject::GetManager(REFIID iid, IUnknown** manager)
         return E_POINTER;
     *manager = nullptr;
     if (IsEqualIID(iid, IID_IProfileManager)) {
-        *manager = static_cast<IProfileManager*>(new CProfileManagerObject());
-        return S_OK;
+        *manager = static_cast<IProfileManager*>(new (std::nothrow) CProfileManagerObject());
+        return *manager ? S_OK : E_OUTOFMEMORY;
     }
     if (IsEqualIID(iid, IID_IMacroManager)) {
-        *manager = static_cast<IMacroManager*>(new CMacroManagerObject());
-        return S_OK;
+        *manager = static_cast<IMacroManager*>(new (std::nothrow) CMacroManagerObject());
+        return *manager ? S_OK : E_OUTOFMEMORY;
     }
     if (IsEqualIID(iid, IID_IApplicationManager)) {
-        *manager = static_cast<IApplicationManager*>(new CApplicationManagerObject());
-        return S_OK;
+        *manager = static_cast<IApplicationManager*>(new (std::nothrow) CApplicationManagerObject());
+        return *manager ? S_OK : E_OUTOFMEMORY;
     }
     if (IsEqualIID(iid, IID_IDeviceMode) || IsEqualIID(iid, IID_IDeviceStatus) || IsEqualIID(iid, IID_IDeviceIdentity))
         return QueryInterface(iid, reinterpret_cast<void**>(manager));

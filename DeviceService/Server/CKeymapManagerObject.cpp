@@ -5,12 +5,14 @@
 #include "GuidText.h"
 #include "ServiceCalls.h"
 
+#include <new>
+
 HRESULT CKeymapManagerObject::HandOutKeymap(HRESULT hr, const GUID& id, IKeyMap** keymap) const
 {
     if (FAILED(hr))
         return hr;
-    *keymap = new CKeymapObject(m_profile, id);
-    return S_OK;
+    *keymap = new (std::nothrow) CKeymapObject(m_profile, id);
+    return *keymap ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT CKeymapManagerObject::Item(LONG index, IKeyMap** keymap)

@@ -4,6 +4,8 @@
 #include "CKeyAssignmentsObject.h"
 #include "ServiceCalls.h"
 
+#include <new>
+
 HRESULT CKeymapObject::GetSubObject(REFIID iid, IUnknown** object)
 {
     HRESULT hr = Model().BeginCall(L"IKeyMap::GetSubObject");
@@ -19,12 +21,12 @@ HRESULT CKeymapObject::GetSubObject(REFIID iid, IUnknown** object)
     if (FAILED(hr))
         return hr;
     if (IsEqualIID(iid, IID_IKeyAssignments)) {
-        *object = static_cast<IKeyAssignments*>(new CKeyAssignmentsObject(m_profile, m_id));
-        return S_OK;
+        *object = static_cast<IKeyAssignments*>(new (std::nothrow) CKeyAssignmentsObject(m_profile, m_id));
+        return *object ? S_OK : E_OUTOFMEMORY;
     }
     if (IsEqualIID(iid, IID_IButtonAssignments)) {
-        *object = static_cast<IButtonAssignments*>(new CButtonAssignmentsObject(m_profile, m_id));
-        return S_OK;
+        *object = static_cast<IButtonAssignments*>(new (std::nothrow) CButtonAssignmentsObject(m_profile, m_id));
+        return *object ? S_OK : E_OUTOFMEMORY;
     }
     return E_NOINTERFACE;
 }

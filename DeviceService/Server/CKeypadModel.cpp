@@ -6,6 +6,8 @@
 #include <objbase.h>
 #include <olectl.h>
 
+#include <new>
+
 namespace {
 
 constexpr size_t kMaxLogLines = 5000;
@@ -125,7 +127,11 @@ void CKeypadModel::LogLocked(std::wstring line)
 {
     if (m_log.size() == kMaxLogLines)
         m_log.pop_front();
-    m_log.push_back(std::move(line));
+    try {
+        m_log.push_back(std::move(line));
+    } catch (const std::bad_alloc&) {
+        // The log is for reading later; a line it cannot keep is not worth failing a call.
+    }
 }
 
 HRESULT CKeypadModel::BeginCall(const wchar_t* method, bool needsKeypad)
@@ -167,8 +173,12 @@ HRESULT CKeypadModel::Advise(SinkKind kind, const GUID& scope, IUnknown* sink, D
     std::lock_guard<std::mutex> guard(m_lock);
     if (m_stopping)
         return CO_E_SERVER_STOPPING;
+    try {
+        m_sinks.push_back(Sink{ m_nextCookie, kind, scope, CComPtr<IUnknown>(sink) });
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
     *cookie = m_nextCookie++;
-    m_sinks.push_back(Sink{ *cookie, kind, scope, CComPtr<IUnknown>(sink) });
     return S_OK;
 }
 

@@ -10,6 +10,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <new>
 #include <string>
 #include <thread>
 #include <vector>
@@ -80,20 +81,29 @@ public:
     HRESULT BeginCall(const wchar_t* method, bool needsKeypad = true);
 
     // Runs f on the memory under the lock; Modify marks it changed when f answers S_OK.
+    // Running out of memory becomes E_OUTOFMEMORY: nothing may throw out of a COM call.
     template <class F>
     HRESULT Read(F f)
     {
-        std::lock_guard<std::mutex> guard(m_lock);
-        return f(m_keypad);
+        try {
+            std::lock_guard<std::mutex> guard(m_lock);
+            return f(m_keypad);
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        }
     }
     template <class F>
     HRESULT Modify(F f)
     {
-        std::lock_guard<std::mutex> guard(m_lock);
-        const HRESULT hr = f(m_keypad);
-        if (hr == S_OK)
-            MarkChangedLocked();
-        return hr;
+        try {
+            std::lock_guard<std::mutex> guard(m_lock);
+            const HRESULT hr = f(m_keypad);
+            if (hr == S_OK)
+                MarkChangedLocked();
+            return hr;
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        }
     }
 
     // Only inside Read or Modify: queue an event for the sinks of that kind and scope.

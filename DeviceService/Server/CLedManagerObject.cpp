@@ -3,6 +3,8 @@
 #include "CLedObject.h"
 #include "ServiceCalls.h"
 
+#include <new>
+
 HRESULT CLedManagerObject::Item(LONG index, ILed** led)
 {
     HRESULT hr = Model().BeginCall(L"ILedManager::Item");
@@ -23,6 +25,6 @@ HRESULT CLedManagerObject::Item(LONG index, ILed** led)
     });
     if (FAILED(hr))
         return hr;
-    *led = static_cast<ILed*>(new CLedObject(m_profile, ledId));
-    return S_OK;
+    *led = static_cast<ILed*>(new (std::nothrow) CLedObject(m_profile, ledId));
+    return *led ? S_OK : E_OUTOFMEMORY;
 }

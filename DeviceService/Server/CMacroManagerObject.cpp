@@ -5,14 +5,16 @@
 #include "KeypadFiles.h"
 #include "ServiceCalls.h"
 
+#include <new>
+
 namespace {
 
 HRESULT HandOutMacro(HRESULT hr, const GUID& id, IMacro** macro)
 {
     if (FAILED(hr))
         return hr;
-    *macro = new CMacroObject(id);
-    return S_OK;
+    *macro = new (std::nothrow) CMacroObject(id);
+    return *macro ? S_OK : E_OUTOFMEMORY;
 }
 
 }

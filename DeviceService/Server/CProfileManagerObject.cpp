@@ -6,14 +6,16 @@
 #include "KeypadFiles.h"
 #include "ServiceCalls.h"
 
+#include <new>
+
 namespace {
 
 HRESULT HandOutProfile(HRESULT hr, const GUID& id, IProfile** profile)
 {
     if (FAILED(hr))
         return hr;
-    *profile = new CProfileObject(id);
-    return S_OK;
+    *profile = new (std::nothrow) CProfileObject(id);
+    return *profile ? S_OK : E_OUTOFMEMORY;
 }
 
 std::wstring NewProfileName(const SimKeypad& keypad)

@@ -7,6 +7,8 @@
 
 #include <cstring>
 
+#include <new>
+
 HRESULT CProfileObject::GetSubObject(REFIID iid, IUnknown** object)
 {
     HRESULT hr = Model().BeginCall(L"IProfile::GetSubObject");
@@ -19,12 +21,12 @@ HRESULT CProfileObject::GetSubObject(REFIID iid, IUnknown** object)
     if (FAILED(hr))
         return hr;
     if (IsEqualIID(iid, IID_IKeyMapManager)) {
-        *object = static_cast<IKeyMapManager*>(new CKeymapManagerObject(m_id));
-        return S_OK;
+        *object = static_cast<IKeyMapManager*>(new (std::nothrow) CKeymapManagerObject(m_id));
+        return *object ? S_OK : E_OUTOFMEMORY;
     }
     if (IsEqualIID(iid, IID_ILedManager)) {
-        *object = static_cast<ILedManager*>(new CLedManagerObject(m_id));
-        return S_OK;
+        *object = static_cast<ILedManager*>(new (std::nothrow) CLedManagerObject(m_id));
+        return *object ? S_OK : E_OUTOFMEMORY;
     }
     if (IsEqualIID(iid, IID_IProfileProperties))
         return QueryInterface(iid, reinterpret_cast<void**>(object));

@@ -3,6 +3,8 @@
 #include "CDeviceObject.h"
 #include "ServiceCalls.h"
 
+#include <new>
+
 HRESULT CServiceObject::Item(LONG index, IDevice** device)
 {
     const HRESULT hr = Model().BeginCall(L"IDeviceList::Item", false);
@@ -14,8 +16,8 @@ HRESULT CServiceObject::Item(LONG index, IDevice** device)
     // The list holds the one keypad while it is plugged in, and nothing otherwise.
     if (index != 0 || !Model().IsPresent())
         return kNoMoreItems;
-    *device = static_cast<IDevice*>(new CDeviceObject());
-    return S_OK;
+    *device = static_cast<IDevice*>(new (std::nothrow) CDeviceObject());
+    return *device ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT CServiceObject::SetPresent(LONG present)

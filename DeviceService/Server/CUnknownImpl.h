@@ -50,15 +50,3 @@ private:
         return ((IsEqualIID(iid, __uuidof(Interfaces)) && (*out = static_cast<Interfaces*>(this)) != nullptr) || ...);
     }
 };
-
-// Hands a new object's first reference to an out parameter.
-template <class Object, class Interface>
-HRESULT HandOut(Object* object, Interface** out)
-{
-    if (!out) {
-        object->Release();
-        return E_POINTER;
-    }
-    *out = object;
-    return S_OK;
-}
