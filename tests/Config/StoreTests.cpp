@@ -33,6 +33,15 @@ public:
         extended = found->second.second;
         return true;
     }
+
+    int32_t FindKeyByScanCode(uint32_t keystroke) const override
+    {
+        for (const auto& key : m_keys) {
+            if (key.second.first == (keystroke & 0xFFFF) && key.second.second == ((keystroke >> 16) & 0xFF))
+                return key.first;
+        }
+        return 0;
+    }
 };
 
 class Store : public testing::Test

@@ -1,0 +1,297 @@
+#include "CKeypad.h"
+
+#include "CNullKeypad.h"
+#include "KeyTranslation.h"
+
+#include <memory>
+
+namespace
+{
+const int32_t kKeypadFeatures[] = { 1, 17, 4, 5, 6, 7, 8 };
+const CDeviceDescriptor kKeypadDescriptor = { 0x0111, kKeypadFeatures, 7, L"Kavro Velmora" };
+
+IGenDevice<IKeypadConfig*, IKeypadProfile*>* g_appDevice = nullptr;
+
+// Takes a CoTaskMem string the service returned.
+CString TakeText(LPWSTR text)
+{
+    CString copy(text);
+    CoTaskMemFree(text);
+    return copy;
+}
+
+template <class Item>
+bool ReadName(Item* item, CString& name)
+{
+    LPWSTR text = nullptr;
+    if (FAILED(item->GetName(&text)))
+        return false;
+    name = TakeText(text);
+    return true;
+}
+
+template <class T, class Item>
+bool SubObject(Item* item, REFIID iid, CComPtr<T>& out)
+{
+    return SUCCEEDED(item->GetSubObject(iid, reinterpret_cast<IUnknown**>(out.Receive())));
+}
+
+// The set bits of the mask from 1 upward, at most count of them; false when the call
+// failed or the device names no button.
+bool ReadAvailableButtons(IButtonAssignments* buttons, std::vector<uint32_t>& list)
+{
+    list.clear();
+    AvailableButtons available = {};
+    if (!buttons || FAILED(buttons->GetAvailable(&available)) || available.count == 0)
+        return false;
+    for (uint32_t bit = 1; bit && bit <= 0x400000 && list.size() < available.count; bit <<= 1) {
+        if (available.mask & bit)
+            list.push_back(bit);
+    }
+    return true;
+}
+
+bool ReadKeyCodes(IKeyAssignments* keys, std::vector<uint32_t>& list)
+{
+    list.clear();
+    LONG count = 0;
+    if (!keys || FAILED(keys->GetCount(&count)) || count <= 0)
+        return false;
+    std::vector<ServiceAssignment> records(static_cast<size_t>(count));
+    if (FAILED(keys->GetAll(count, records.data())))
+        return false;
+    for (const ServiceAssignment& record : records)
+        list.push_back(record.code);
+    return true;
+}
+}
+
+CKeypad::CKeypad(const IKeyDefaults* keys)
+    : CBaseDevice(&kKeypadDescriptor)
+    , m_keys(keys)
+{
+}
+
+bool CKeypad::Initialize(IKeypadConfig* config)
+{
+    InitKeyTranslationTables();
+    if (!config)
+        return false;
+    CConnection connection(*this);
+    bool ok = static_cast<bool>(connection);
+    if (!ok)
+        return false;
+    if (HasFeature(6))
+        ok = ReadVersions();
+    if (HasFeature(1))
+        ok = ReadProfiles(config, ok);
+    if (HasFeature(14))
+        config->Reserved();
+    return ok && m_device;
+}
+
+bool CKeypad::ReadVersions()
+{
+    DeviceInfo info = {};
+    bool read = SUCCEEDED(m_device->GetInfo(&info));
+    if (read)
+        CoTaskMemFree(info.name);
+    m_versionA = VersionText(read, info.versionAMajor, info.versionAMinor);
+    m_versionB = VersionText(read, info.versionBMajor, info.versionBMinor);
+    return read;
+}
+
+bool CKeypad::ReadProfiles(IKeypadConfig* config, bool ok)
+{
+    config->RemoveAllProfiles();
+    CComPtr<IProfileManager> profiles;
+    if (!GetManager(IID_IProfileManager, profiles))
+        return false;
+    for (LONG i = 0; ok; ++i) {
+        CComPtr<IProfile> device;
+        if (FAILED(profiles->Item(i, device.Receive())))
+            break;
+        CString name;
+        if (!ReadName(device.Get(), name)) {
+            ok = false;
+            break;
+        }
+        IKeypadProfile* profile = config->CreateProfile(name);
+        GUID id = {};
+        if (FAILED(device->GetId(&id)))
+            break;
+        profile->SetGUID(id);
+        if (HasFeature(17)) {
+            IKeypadProfile* found = config->FindProfileByGUID(id);
+            if (!found)
+                break;
+            ReadKeymapNames(device.Get(), found);
+        }
+    }
+    return ok && ReadActiveProfileLists();
+}
+
+bool CKeypad::ReadKeymapNames(IProfile* device, IKeypadProfile* profile)
+{
+    profile->RemoveAllKeymaps();
+    CComPtr<IKeyMapManager> keymaps;
+    if (!SubObject(device, IID_IKeyMapManager, keymaps))
+        return false;
+    for (LONG i = 0;; ++i) {
+        CComPtr<IKeyMap> item;
+        if (FAILED(keymaps->Item(i, item.Receive())))
+            return true;
+        CString name;
+        GUID id = {};
+        if (!ReadName(item.Get(), name) || FAILED(item->GetId(&id)))
+            return false;
+        profile->AddKeymap(name)->SetGUID(id);
+    }
+}
+
+// The lists of the active profile's active key map: which buttons it can assign and
+// which key codes it has.
+bool CKeypad::ReadActiveProfileLists()
+{
+    CComPtr<IProfileManager> profiles;
+    CComPtr<IProfile> active;
+    CComPtr<IProfile> found;
+    GUID id = {};
+    if (!GetManager(IID_IProfileManager, profiles) || FAILED(profiles->GetActive(active.Receive())) ||
+        FAILED(active->GetId(&id)))
+        return false;
+    uint32_t w[4];
+    GuidToWords(id, w);
+    if (FAILED(profiles->GetById(w[0], w[1], w[2], w[3], found.Receive())))
+        return false;
+    if (!HasFeature(17))
+        return true;
+    CComPtr<IKeyMapManager> keymaps;
+    CComPtr<IKeyMap> keymap;
+    CComPtr<IKeyAssignments> keys;
+    CComPtr<IButtonAssignments> buttons;
+    if (!SubObject(found.Get(), IID_IKeyMapManager, keymaps) || FAILED(keymaps->GetActive(keymap.Receive())))
+        return false;
+    if (!SubObject(keymap.Get(), IID_IKeyAssignments, keys) || !ReadKeyCodes(keys.Get(), m_keymapKeyCodes))
+        return false;
+    return SubObject(keymap.Get(), IID_IButtonAssignments, buttons) &&
+           ReadAvailableButtons(buttons.Get(), m_keymapButtons);
+}
+
+bool CKeypad::ImportMacro(CString path, IKeypadConfig* config)
+{
+    CConnection connection(*this);
+    CComPtr<IMacroManager> macros;
+    CComPtr<IMacro> imported;
+    if (!config || !connection || !GetManager(IID_IMacroManager, macros) ||
+        FAILED(macros->ImportFromFile(path, imported.Receive())))
+        return false;
+    return ReadMacro(config, imported.Get());
+}
+
+bool CKeypad::ExportMacro(CString path, CMacro* macro)
+{
+    return CBaseDevice::ExportMacro(path, macro);
+}
+
+bool CKeypad::ImportProfile(CString path, IKeypadConfig* config)
+{
+    if (!config || !HasFeature(1))
+        return false;
+    CConnection connection(*this);
+    CComPtr<IProfileManager> profiles;
+    CComPtr<IProfile> imported;
+    if (!connection || !GetManager(IID_IProfileManager, profiles) ||
+        FAILED(profiles->ImportFromFile(path, imported.Receive())))
+        return false;
+    CString name;
+    GUID id = {};
+    if (!ReadName(imported.Get(), name) || FAILED(imported->GetId(&id)))
+        return false;
+    IKeypadProfile* profile = config->CreateProfile(name);
+    profile->SetGUID(id);
+    if (ReadProfileDetails(config, imported.Get(), profile, true))
+        return true;
+    // A profile that could not be read whole is not kept half-filled.
+    config->DeleteProfile(profile);
+    return false;
+}
+
+bool CKeypad::ExportProfile(CString path, IKeypadProfile* profile)
+{
+    return CBaseDevice::ExportProfile(path, profile);
+}
+
+bool CKeypad::SetMode(LONG mode)
+{
+    CConnection connection(*this);
+    CComPtr<IDeviceMode> deviceMode;
+    return connection && GetManager(IID_IDeviceMode, deviceMode) && SUCCEEDED(deviceMode->SetMode(mode));
+}
+
+bool CKeypad::EnterCaptureMode()
+{
+    return SetMode(2);
+}
+
+bool CKeypad::LeaveCaptureMode()
+{
+    return SetMode(1);
+}
+
+bool CKeypad::SyncConfig(IKeypadConfig* config, int mode, uint16_t flags)
+{
+    if (!config)
+        return false;
+    if (mode == 0)
+        return StartWorker(this, config, flags, &CKeypad::WriteConfig);
+    if (mode == 1)
+        return RunSynchronous(this, config, flags, &CKeypad::ReadConfig);
+    return false;
+}
+
+bool CKeypad::GetVersionText(CString& out)
+{
+    out = m_versionA;
+    return true;
+}
+
+int32_t CKeypad::KeyIdOfCode(uint32_t code) const
+{
+    if (!m_keys)
+        return 0;
+    const uint32_t high = code >> 16;
+    const uint32_t group = high == 2 ? 1 : (high == 4 ? 2 : 0);
+    return m_keys->FindKeyByScanCode((code & 0xFFFF) | group << 16);
+}
+
+bool CKeypad::DefaultCodeOfKey(int32_t keyId, uint32_t& code) const
+{
+    uint16_t scanCode = 0;
+    uint8_t group = 0;
+    if (!m_keys || !m_keys->GetDefaultKeystroke(keyId, scanCode, group))
+        return false;
+    code = scanCode | (group == 1 ? 0x20000u : (group == 2 ? 0x40000u : 0u));
+    return true;
+}
+
+IGenDevice<IKeypadConfig*, IKeypadProfile*>* CreateKeypadDevice(IKeypadConfig* config, const IKeyDefaults* keys)
+{
+    DestroyAppObjects();
+    auto keypad = std::make_unique<CKeypad>(keys);
+    if (keypad->Initialize(config)) {
+        g_appDevice = keypad.release();
+        return g_appDevice;
+    }
+    keypad.reset();
+    auto offline = std::make_unique<CNullKeypad>();
+    offline->Initialize(config);
+    g_appDevice = offline.release();
+    return g_appDevice;
+}
+
+void DestroyAppObjects()
+{
+    delete g_appDevice;
+    g_appDevice = nullptr;
+}

@@ -1,0 +1,82 @@
+// Classes in this file:
+//   CKeypad - the real keypad, reached through the device service.
+#pragma once
+
+#include "CBaseDevice.h"
+#include "IKeyDefaults.h"
+#include "IKeypadConfig.h"
+
+#include <vector>
+
+class CKeypad : public CBaseDevice<IKeypadConfig*, IKeypadProfile*, CKeypad>
+{
+    // Data members, filled by Initialize.
+    std::vector<uint32_t> m_keymapButtons;
+    std::vector<uint32_t> m_profileButtons;
+    std::vector<uint32_t> m_keymapKeyCodes;
+    // Turns device key codes into key ids and back; none leaves keys unknown.
+    const IKeyDefaults* m_keys;
+
+public:
+    explicit CKeypad(const IKeyDefaults* keys = nullptr);
+
+    // IGenDevice
+    bool Initialize(IKeypadConfig* config) override;
+    bool ImportMacro(CString path, IKeypadConfig* config) override;
+    bool ExportMacro(CString path, CMacro* macro) override;
+    bool ImportProfile(CString path, IKeypadConfig* config) override;
+    bool ExportProfile(CString path, IKeypadProfile* profile) override;
+    bool EnterCaptureMode() override;
+    bool LeaveCaptureMode() override;
+    bool QueryOption(int) override { return true; }
+    // Mode 0 writes on the worker thread, mode 1 reads on this thread; other modes fail.
+    bool SyncConfig(IKeypadConfig* config, int mode, uint16_t flags) override;
+    bool GetVersionText(CString& out) override;
+    bool QueryOption2(int) override { return true; }
+    bool CheckDevice() override { return true; }
+    void AddProgressWindow(HWND window) override { AddWindow(window); }
+    void RemoveProgressWindow(HWND window) override { RemoveWindow(window); }
+    int GetStatus() override { return 0; }
+
+    // Attributes
+    const std::vector<uint32_t>& GetKeymapButtons() const { return m_keymapButtons; }
+    const std::vector<uint32_t>& GetKeymapKeyCodes() const { return m_keymapKeyCodes; }
+    const CString& GetVersionB() const { return m_versionB; }
+
+    // The whole configuration to the device and back (in a held connection).
+    bool WriteConfig(IKeypadConfig* config, uint16_t flags);
+    bool ReadConfig(IKeypadConfig* config, uint16_t flags);
+
+private:
+    // Implementation
+    bool HasFeature(int kind) const { return m_descriptor->HasFeature(kind); }
+    bool SetMode(LONG mode);
+    bool ReadVersions();
+    bool ReadProfiles(IKeypadConfig* config, bool ok);
+    bool ReadKeymapNames(IProfile* device, IKeypadProfile* profile);
+    bool ReadActiveProfileLists();
+
+    bool WriteProfile(IKeypadConfig* config, IProfileManager* profiles, IKeypadProfile* profile, uint16_t flags, bool ok);
+    bool WriteProperties(IProfile* device, IKeypadProfile* profile);
+    bool WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile);
+    bool WriteAssignments(IKeypadConfig* config, IKeyMap* device, IKeypadProfile* profile, CKeymap* keymap);
+    bool ResolvePendingKind(IKeypadConfig* config, IKeyMapManager* keymaps, CAssignment& assignment);
+    bool WriteLeds(IKeypadConfig* config, IKeypadProfile* profile);
+    bool WriteMacros(IKeypadConfig* config, IMacroManager* macros);
+    void RemoveStaleProfiles(IKeypadConfig* config, IProfileManager* profiles);
+    bool RemoveStaleMacros(IKeypadConfig* config, IMacroManager* macros);
+
+    bool ReadProfileDetails(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile, bool keymapsByName);
+    bool ReadProperties(IProfile* device, IKeypadProfile* profile);
+    bool ReadKeymapAssignments(IKeypadConfig* config, IKeyMap* device, IKeypadProfile* profile, CKeymap* keymap);
+    bool ReadLeds(IKeypadConfig* config, IKeypadProfile* profile);
+    bool ReadMacro(IKeypadConfig* config, IMacro* device);
+
+    int32_t KeyIdOfCode(uint32_t code) const;
+    bool DefaultCodeOfKey(int32_t keyId, uint32_t& code) const;
+};
+
+// The device object of the program: the keypad when it answers, else the offline one.
+IGenDevice<IKeypadConfig*, IKeypadProfile*>* CreateKeypadDevice(IKeypadConfig* config, const IKeyDefaults* keys = nullptr);
+// Deletes the device object made by CreateKeypadDevice.
+void DestroyAppObjects();

@@ -1,0 +1,547 @@
+// The whole configuration between the store and the device service: the write that
+// Apply runs on the worker thread, the read of start-up, and the reads of the imports.
+#include "CKeypad.h"
+
+#include "KeyTranslation.h"
+
+#include <cstring>
+
+namespace
+{
+constexpr uint16_t kFlagKeys = 0x002;
+constexpr uint16_t kFlagLeds = 0x004;
+constexpr uint16_t kFlagMacros = 0x010;
+constexpr uint16_t kFlagProperties = 0x100;
+constexpr uint16_t kFlagProfiles = 0x30F;
+
+constexpr DWORD kPropertyApplication = 0x80000002;
+constexpr DWORD kPropertyFlags = 0x80000003;
+constexpr DWORD kApplicationBytes = 256;
+constexpr int kApplicationChars = 127;
+
+CString TakeText(LPWSTR text)
+{
+    CString copy(text);
+    CoTaskMemFree(text);
+    return copy;
+}
+
+template <class Item>
+bool ReadName(Item* item, CString& name)
+{
+    LPWSTR text = nullptr;
+    if (FAILED(item->GetName(&text)))
+        return false;
+    name = TakeText(text);
+    return true;
+}
+
+template <class T, class Item>
+bool SubObject(Item* item, REFIID iid, CComPtr<T>& out)
+{
+    return SUCCEEDED(item->GetSubObject(iid, reinterpret_cast<IUnknown**>(out.Receive())));
+}
+
+template <class Manager, class Item>
+bool GetById(Manager* manager, const GUID& id, CComPtr<Item>& out)
+{
+    uint32_t w[4];
+    GuidToWords(id, w);
+    return SUCCEEDED(manager->GetById(w[0], w[1], w[2], w[3], out.Receive()));
+}
+
+GUID IdOf(IKeypadProfile* profile)
+{
+    GUID id = {};
+    profile->GetGUID(&id);
+    return id;
+}
+
+bool SetFlag(IProfileProperties* properties, uint16_t mask, bool on)
+{
+    const uint16_t record[2] = { mask, static_cast<uint16_t>(on ? mask : 0) };
+    return SUCCEEDED(properties->SetProperty(kPropertyFlags, reinterpret_cast<const BYTE*>(record), 0, 4, 0));
+}
+
+bool ReadFlags(IProfileProperties* properties, uint16_t& flags)
+{
+    DWORD stored = 0;
+    flags = 0;
+    return SUCCEEDED(properties->GetProperty(kPropertyFlags, reinterpret_cast<BYTE*>(&flags), 0, 2, &stored));
+}
+
+tLEDEffect ClampEffect(LONG effect)
+{
+    return tLEDEffect(effect >= 1 && effect <= 5 ? effect : 0);
+}
+
+// A name no macro of the store has yet: the name itself, else "name (2)", "name (3)"...
+CString UniqueMacroName(IKeypadConfig* config, const CString& name)
+{
+    CString candidate = name;
+    for (int n = 2; config->FindMacroByName(candidate); ++n)
+        candidate.Format(L"%s (%d)", name.GetString(), n);
+    return candidate;
+}
+}
+
+bool CKeypad::WriteConfig(IKeypadConfig* config, uint16_t flags)
+{
+    if (!m_device || !config)
+        return false;
+    bool ok = true;
+    if (HasFeature(1)) {
+        CComPtr<IProfileManager> profiles;
+        if (!GetManager(IID_IProfileManager, profiles))
+            return false;
+        RemoveStaleProfiles(config, profiles.Get());
+        for (int d = 0; d < config->GetProfileCount() && !IsCancelled(); ++d)
+            ok = WriteProfile(config, profiles.Get(), config->GetProfile(d), flags, ok);
+        if (ok && (flags & kFlagProfiles) && config->GetActiveProfile()) {
+            CComPtr<IProfile> active;
+            ok = GetById(profiles.Get(), IdOf(config->GetActiveProfile()), active) &&
+                 SUCCEEDED(profiles->SetActive(active.Get()));
+        }
+    }
+    if (HasFeature(4) && (flags & kFlagMacros) && !IsCancelled()) {
+        CComPtr<IMacroManager> macros;
+        ok = ok && GetManager(IID_IMacroManager, macros) && RemoveStaleMacros(config, macros.Get()) &&
+             WriteMacros(config, macros.Get());
+    }
+    ok = ok && !IsCancelled();
+    // Only a write that reached the device whole is accepted; otherwise the changes stay
+    // pending and Apply stays available.
+    if (ok)
+        config->AcceptChanges();
+    return ok;
+}
+
+void CKeypad::RemoveStaleProfiles(IKeypadConfig* config, IProfileManager* profiles)
+{
+    for (LONG i = 0;;) {
+        CComPtr<IProfile> device;
+        GUID id = {};
+        if (FAILED(profiles->Item(i, device.Receive())) || FAILED(device->GetId(&id)))
+            return;
+        if (config->FindProfileByGUID(id)) {
+            ++i;
+            continue;
+        }
+        HRESULT hr = profiles->Delete(device.Get());
+        if (hr == E_ACCESSDENIED) {
+            // The device keeps one profile active: make one that stays active first, so
+            // the deleted profile cannot come back at the next start.
+            CComPtr<IProfile> kept;
+            IKeypadProfile* keep = config->GetActiveProfile() ? config->GetActiveProfile() : config->GetProfile(0);
+            if (keep && GetById(profiles, IdOf(keep), kept) && SUCCEEDED(profiles->SetActive(kept.Get())))
+                hr = profiles->Delete(device.Get());
+        }
+        if (FAILED(hr))
+            ++i;
+    }
+}
+
+bool CKeypad::WriteProfile(IKeypadConfig* config, IProfileManager* profiles, IKeypadProfile* profile, uint16_t flags, bool ok)
+{
+    bool profileOk = true;
+    if (ok) {
+        CComPtr<IProfile> device;
+        GUID id = IdOf(profile);
+        if (IsNullGuid(id)) {
+            profileOk = SUCCEEDED(profiles->Create(device.Receive())) && SUCCEEDED(device->GetId(&id)) &&
+                        SUCCEEDED(device->SetName(profile->GetName()));
+            if (profileOk)
+                profile->SetGUID(id);
+        } else {
+            CString name;
+            profileOk = GetById(profiles, id, device) && ReadName(device.Get(), name);
+            if (profileOk && name.CompareNoCase(profile->GetName()) != 0)
+                profileOk = SUCCEEDED(device->SetName(profile->GetName()));
+        }
+    }
+    CComPtr<IProfile> device;
+    if (!GetById(profiles, IdOf(profile), device))
+        return false;
+    if (ok && profileOk && HasFeature(7) && (flags & kFlagProperties))
+        profileOk = WriteProperties(device.Get(), profile);
+    if (ok && profileOk && HasFeature(17) && (flags & kFlagKeys))
+        profileOk = WriteKeymaps(config, device.Get(), profile);
+    if (ok && profileOk && HasFeature(5) && (flags & kFlagLeds))
+        profileOk = WriteLeds(config, profile);
+    // A profile is accepted only when everything of it reached the device.
+    if (ok && profileOk && !IsCancelled())
+        profile->AcceptChanges();
+    return ok && profileOk;
+}
+
+bool CKeypad::WriteProperties(IProfile* device, IKeypadProfile* profile)
+{
+    CComPtr<IProfileProperties> properties;
+    if (!SubObject(device, IID_IProfileProperties, properties) || FAILED(device->SetName(profile->GetName())))
+        return false;
+    const CString application = profile->GetApplicationName();
+    if (application.GetLength() > kApplicationChars)
+        return false;
+    wchar_t buffer[kApplicationBytes / sizeof(wchar_t)] = {};
+    wmemcpy(buffer, application.GetString(), static_cast<size_t>(application.GetLength()));
+    if (FAILED(properties->SetProperty(kPropertyApplication, reinterpret_cast<const BYTE*>(buffer), 0,
+            kApplicationBytes, 0)))
+        return false;
+    const bool autoSwitch = !application.IsEmpty() && profile->GetAutoSwitch();
+    return SetFlag(properties.Get(), 1, autoSwitch) && SetFlag(properties.Get(), 2, profile->GetOption()) &&
+           SetFlag(properties.Get(), 4, profile->IsOsdEnabled());
+}
+
+bool CKeypad::WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile)
+{
+    CComPtr<IKeyMapManager> keymaps;
+    if (!SubObject(device, IID_IKeyMapManager, keymaps))
+        return false;
+    for (LONG i = 0;;) {
+        CComPtr<IKeyMap> item;
+        GUID id = {};
+        if (FAILED(keymaps->Item(i, item.Receive())) || FAILED(item->GetId(&id)))
+            break;
+        if (profile->FindKeymapByGUID(id) || FAILED(keymaps->Delete(item.Get())))
+            ++i;
+    }
+    for (int i = 0; i < profile->GetKeymapCount(); ++i) {
+        CKeymap* keymap = profile->GetKeymap(i);
+        CComPtr<IKeyMap> item;
+        if (IsNullGuid(keymap->GetGUID())) {
+            GUID id = {};
+            if (FAILED(keymaps->Create(item.Receive())) || FAILED(item->GetId(&id)))
+                return false;
+            keymap->SetGUID(id);
+        } else if (!GetById(keymaps.Get(), keymap->GetGUID(), item)) {
+            return false;
+        }
+        CString name;
+        if (!ReadName(item.Get(), name))
+            return false;
+        if (name.CompareNoCase(keymap->GetName()) != 0 && FAILED(item->SetName(keymap->GetName())))
+            keymap->SetName(name);
+    }
+    for (int i = 0; i < profile->GetKeymapCount() && !IsCancelled(); ++i) {
+        CKeymap* keymap = profile->GetKeymap(i);
+        CComPtr<IKeyMap> item;
+        if (!GetById(keymaps.Get(), keymap->GetGUID(), item) || !WriteAssignments(config, item.Get(), profile, keymap))
+            return false;
+    }
+    CKeymap* current = profile->GetCurrentKeymap();
+    CComPtr<IKeyMap> active;
+    return current && GetById(keymaps.Get(), current->GetGUID(), active) && SUCCEEDED(keymaps->SetActive(active.Get()));
+}
+
+bool CKeypad::WriteAssignments(IKeypadConfig* config, IKeyMap* device, IKeypadProfile* profile, CKeymap* keymap)
+{
+    CComPtr<IButtonAssignments> buttons;
+    CComPtr<IKeyAssignments> keys;
+    if (!SubObject(device, IID_IButtonAssignments, buttons) || !SubObject(device, IID_IKeyAssignments, keys))
+        return false;
+    for (uint32_t bit : m_keymapButtons) {
+        const int button = DeviceBitToButton(bit);
+        if (!profile->IsKeyItemChanged(0, button))
+            continue;
+        CAssignment assignment;
+        config->GetButtonAssignment(&assignment, tKeypadButton(button), profile, keymap);
+        const ServiceAssignment record = MakeServiceAssignment(assignment, ButtonToDeviceCode(button));
+        if (FAILED(buttons->SetAssignment(1, &record)))
+            return false;
+    }
+    int sent = 0;
+    for (uint32_t code : m_keymapKeyCodes) {
+        if (IsCancelled())
+            return false;
+        // A code the key definitions do not know is left as the device has it.
+        const int32_t keyId = KeyIdOfCode(code);
+        if (keyId == 0)
+            continue;
+        CAssignment assignment;
+        if (config->IsProfileEnabled(profile))
+            config->GetKeyAssignment(&assignment, keyId, profile, keymap);
+        else
+            assignment.kind = kAssignButtonOff;
+        uint32_t defaultCode = 0;
+        if (assignment.kind == kAssignDefaultKey && DefaultCodeOfKey(keyId, defaultCode) && defaultCode == code)
+            assignment.kind = kAssignSingleKey;
+        const ServiceAssignment record = MakeServiceAssignment(assignment, code);
+        if (FAILED(keys->SetAssignments(1, &record)))
+            return false;
+        ++sent;
+    }
+    return sent > 0 || m_keymapKeyCodes.empty();
+}
+
+bool CKeypad::WriteLeds(IKeypadConfig* config, IKeypadProfile* profile)
+{
+    CComPtr<ILedManager> leds;
+    if (!GetManager(IID_ILedManager, leds))
+        return false;
+    for (LONG i = 0;; ++i) {
+        CComPtr<ILed> led;
+        LONG deviceId = 0;
+        if (FAILED(leds->Item(i, led.Receive())))
+            return true;
+        if (FAILED(led->GetLedId(&deviceId)))
+            continue;
+        const tLEDType type = tLEDType(LedIndexFromDeviceId(deviceId));
+        if (profile->IsLedItemChanged(3, type))
+            config->GetLedState(type, profile) ? led->TurnOn() : led->TurnOff();
+        CComPtr<ILedColour> colour;
+        if (profile->IsLedItemChanged(4, type) && SUCCEEDED(led.QueryInterface(IID_ILedColour, colour)))
+            colour->Set(config->GetLedColour(type, profile));
+        CComPtr<ILedBrightness> brightness;
+        if (profile->IsLedItemChanged(5, type) && SUCCEEDED(led.QueryInterface(IID_ILedBrightness, brightness)))
+            brightness->Set(static_cast<LONG>(config->GetLedBrightness(type, profile)));
+        CComPtr<ILedEffect> effect;
+        if (profile->IsLedItemChanged(6, type) && SUCCEEDED(led.QueryInterface(IID_ILedEffect, effect)))
+            effect->Set(ClampEffect(config->GetLedEffect(type, profile)), 0, 0);
+    }
+}
+
+bool CKeypad::RemoveStaleMacros(IKeypadConfig* config, IMacroManager* macros)
+{
+    for (LONG i = 0;;) {
+        CComPtr<IMacro> device;
+        GUID id = {};
+        if (FAILED(macros->Item(i, device.Receive())) || FAILED(device->GetId(&id)))
+            return true;
+        if (config->FindMacroByGUID(id)) {
+            ++i;
+            continue;
+        }
+        if (FAILED(macros->Delete(device.Get())))
+            return false;
+    }
+}
+
+bool CKeypad::WriteMacros(IKeypadConfig* config, IMacroManager* macros)
+{
+    for (int i = 0; i < config->GetMacroCount() && !IsCancelled(); ++i) {
+        if (!config->IsItemChanged(12, i))
+            continue;
+        CMacro* macro = config->GetMacro(i);
+        // A macro without events goes out as an empty block, which reads back as empty.
+        const std::vector<uint8_t> data = MacroEventsToMacroData(macro->m_events);
+        CComPtr<IMacro> device;
+        if (IsNullGuid(macro->m_id) || !GetById(macros, macro->m_id, device)) {
+            GUID id = {};
+            if (FAILED(macros->Create(device.Receive())) || FAILED(device->GetId(&id)))
+                return false;
+            macro->SetGUID(id);
+        }
+        CString name;
+        if (!ReadName(device.Get(), name))
+            return false;
+        if (name.CompareNoCase(macro->GetName()) != 0 && FAILED(device->SetName(macro->GetName())))
+            return false;
+        if (FAILED(device->SetData(static_cast<DWORD>(data.size()), data.data())))
+            return false;
+    }
+    return true;
+}
+
+bool CKeypad::ReadConfig(IKeypadConfig* config, uint16_t flags)
+{
+    if (!m_device || !config)
+        return false;
+    bool ok = true;
+    if (HasFeature(1) && (flags & kFlagProfiles)) {
+        CComPtr<IProfileManager> profiles;
+        CComPtr<IProfile> active;
+        GUID activeId = {};
+        if (!GetManager(IID_IProfileManager, profiles))
+            return false;
+        if (SUCCEEDED(profiles->GetActive(active.Receive())))
+            active->GetId(&activeId);
+        for (LONG i = 0;; ++i) {
+            CComPtr<IProfile> device;
+            GUID id = {};
+            if (FAILED(profiles->Item(i, device.Receive())) || FAILED(device->GetId(&id)))
+                break;
+            IKeypadProfile* profile = config->FindProfileByGUID(id);
+            if (!profile)
+                continue;
+            if (IsEqualGUID(id, activeId))
+                config->SetActiveProfile(profile);
+            ok = ReadProfileDetails(config, device.Get(), profile, false) && ok;
+            profile->AcceptChanges();
+        }
+    }
+    if (HasFeature(4) && (flags & kFlagMacros)) {
+        CComPtr<IMacroManager> macros;
+        if (!GetManager(IID_IMacroManager, macros))
+            return false;
+        for (LONG i = 0;; ++i) {
+            CComPtr<IMacro> device;
+            if (FAILED(macros->Item(i, device.Receive())))
+                break;
+            // One unreadable macro is skipped; the rest still load.
+            ReadMacro(config, device.Get());
+        }
+    }
+    config->AcceptChanges();
+    return ok;
+}
+
+bool CKeypad::ReadProfileDetails(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile, bool keymapsByName)
+{
+    bool ok = true;
+    if (HasFeature(7))
+        ok = ReadProperties(device, profile);
+    if (HasFeature(17)) {
+        CComPtr<IKeyMapManager> keymaps;
+        CComPtr<IKeyMap> activeKeymap;
+        GUID activeId = {};
+        if (!SubObject(device, IID_IKeyMapManager, keymaps))
+            return false;
+        if (keymapsByName)
+            profile->RemoveAllKeymaps();
+        if (SUCCEEDED(keymaps->GetActive(activeKeymap.Receive())))
+            activeKeymap->GetId(&activeId);
+        for (LONG i = 0;; ++i) {
+            CComPtr<IKeyMap> item;
+            GUID id = {};
+            if (FAILED(keymaps->Item(i, item.Receive())) || FAILED(item->GetId(&id)))
+                break;
+            CKeymap* keymap = profile->FindKeymapByGUID(id);
+            if (!keymap && keymapsByName) {
+                CString name;
+                if (!ReadName(item.Get(), name))
+                    return false;
+                keymap = profile->AddKeymap(name);
+                keymap->SetGUID(id);
+            }
+            if (!keymap)
+                continue;
+            if (IsEqualGUID(id, activeId))
+                profile->SetCurrentKeymap(keymap);
+            ok = ReadKeymapAssignments(config, item.Get(), profile, keymap) && ok;
+        }
+    }
+    if (HasFeature(5))
+        ok = ReadLeds(config, profile) && ok;
+    return ok;
+}
+
+bool CKeypad::ReadProperties(IProfile* device, IKeypadProfile* profile)
+{
+    CComPtr<IProfileProperties> properties;
+    CString name;
+    GUID id = {};
+    if (!ReadName(device, name) || FAILED(device->GetId(&id)))
+        return false;
+    profile->SetName(name);
+    profile->SetGUID(id);
+    if (!SubObject(device, IID_IProfileProperties, properties))
+        return false;
+    wchar_t buffer[kApplicationBytes / sizeof(wchar_t) + 1] = {};
+    DWORD stored = 0;
+    uint16_t flags = 0;
+    if (SUCCEEDED(properties->GetProperty(kPropertyApplication, reinterpret_cast<BYTE*>(buffer), 0, kApplicationBytes,
+            &stored)) &&
+        stored != 0) {
+        profile->SetApplicationName(buffer);
+        if (ReadFlags(properties.Get(), flags))
+            profile->SetAutoSwitch((flags & 1) != 0);
+    }
+    if (ReadFlags(properties.Get(), flags)) {
+        profile->SetOption((flags & 2) != 0);
+        profile->SetOsdEnabled((flags & 4) != 0);
+    }
+    return true;
+}
+
+bool CKeypad::ReadKeymapAssignments(IKeypadConfig* config, IKeyMap* device, IKeypadProfile* profile, CKeymap* keymap)
+{
+    CComPtr<IButtonAssignments> buttons;
+    CComPtr<IKeyAssignments> keys;
+    if (!SubObject(device, IID_IButtonAssignments, buttons) || !SubObject(device, IID_IKeyAssignments, keys))
+        return false;
+    if (!m_keymapButtons.empty()) {
+        std::vector<ServiceAssignment> records(m_keymapButtons.size());
+        if (FAILED(buttons->GetAll(static_cast<LONG>(records.size()), records.data())))
+            return false;
+        for (const ServiceAssignment& record : records) {
+            const int button = DeviceCodeToButton(record.code);
+            const CAssignment assignment = ReadServiceAssignment(record);
+            if (button != 0 && assignment.kind >= 0)
+                config->SetButtonAssignment(tKeypadButton(button), assignment, profile, keymap);
+        }
+    }
+    LONG count = 0;
+    if (FAILED(keys->GetCount(&count)) || count < 0)
+        return false;
+    std::vector<ServiceAssignment> records(static_cast<size_t>(count));
+    if (count > 0 && FAILED(keys->GetAll(count, records.data())))
+        return false;
+    for (const ServiceAssignment& record : records) {
+        const int32_t keyId = KeyIdOfCode(record.code);
+        CAssignment assignment = ReadServiceAssignment(record);
+        if (keyId == 0 || assignment.kind < 0)
+            continue;
+        uint32_t defaultCode = 0;
+        const uint32_t keyCode = assignment.GetWord(0) & 0xFFFF;
+        if (assignment.kind == kAssignSingleKey && DefaultCodeOfKey(keyId, defaultCode) && defaultCode == record.code &&
+            keyCode == (record.code & 0xFFFF) && assignment.payload[4] == 0)
+            assignment.kind = kAssignDefaultKey;
+        config->SetKeyAssignment(keyId, assignment, profile, keymap);
+    }
+    config->SetProfileEnabled(true, profile);
+    return true;
+}
+
+bool CKeypad::ReadLeds(IKeypadConfig* config, IKeypadProfile* profile)
+{
+    CComPtr<ILedManager> leds;
+    if (!GetManager(IID_ILedManager, leds))
+        return false;
+    for (LONG i = 0;; ++i) {
+        CComPtr<ILed> led;
+        LONG deviceId = 0;
+        if (FAILED(leds->Item(i, led.Receive())))
+            return true;
+        if (FAILED(led->GetLedId(&deviceId)))
+            continue;
+        const tLEDType type = tLEDType(LedIndexFromDeviceId(deviceId));
+        LONG on = 0;
+        if (SUCCEEDED(led->GetState(&on)))
+            config->SetLedState(type, on != 0, profile);
+        CComPtr<ILedBrightness> brightness;
+        LONG percent = 0;
+        if (SUCCEEDED(led.QueryInterface(IID_ILedBrightness, brightness)) && SUCCEEDED(brightness->Get(&percent)))
+            config->SetLedBrightness(type, static_cast<unsigned int>(percent), profile);
+        CComPtr<ILedColour> colour;
+        DWORD value = 0;
+        if (SUCCEEDED(led.QueryInterface(IID_ILedColour, colour)) && SUCCEEDED(colour->Get(&value)))
+            config->SetLedColour(type, value, profile);
+        CComPtr<ILedEffect> effect;
+        LONG kind = 0, onMs = 0, offMs = 0;
+        if (SUCCEEDED(led.QueryInterface(IID_ILedEffect, effect)) && SUCCEEDED(effect->Get(&kind, &onMs, &offMs)))
+            config->SetLedEffect(type, ClampEffect(kind), profile);
+    }
+}
+
+bool CKeypad::ReadMacro(IKeypadConfig* config, IMacro* device)
+{
+    CString name;
+    GUID id = {};
+    DWORD size = 0;
+    BYTE* data = nullptr;
+    if (!ReadName(device, name) || FAILED(device->GetId(&id)) || FAILED(device->GetData(&size, &data)))
+        return false;
+    std::vector<CMacroEvent> events;
+    // An empty block is an empty macro; a malformed one is not taken.
+    const bool empty = size >= 8 && data && data[4] == 0 && data[5] == 0 && data[6] == 0 && data[7] == 0;
+    const bool read = empty || MacroDataToMacroEvents(data, size, events);
+    CoTaskMemFree(data);
+    if (!read)
+        return false;
+    CMacro* macro = config->AddMacro(UniqueMacroName(config, name));
+    if (!macro)
+        return false;
+    macro->SetGUID(id);
+    macro->m_events = events;
+    return true;
+}
