@@ -32,7 +32,7 @@ bool CRawInputDevices::Register(HWND target)
         device.hwndTarget = target;
         m_devices.push_back(device);
     }
-    m_registered = RegisterRawInputDevices(m_devices.data(), static_cast<UINT>(m_devices.size()),
+    m_registered = m_register(m_devices.data(), static_cast<UINT>(m_devices.size()),
         sizeof(RAWINPUTDEVICE)) != FALSE;
     if (!m_registered)
         m_devices.clear();
@@ -46,7 +46,7 @@ void CRawInputDevices::Unregister()
         device.hwndTarget = nullptr;
     }
     if (!m_devices.empty())
-        RegisterRawInputDevices(m_devices.data(), static_cast<UINT>(m_devices.size()), sizeof(RAWINPUTDEVICE));
+        m_register(m_devices.data(), static_cast<UINT>(m_devices.size()), sizeof(RAWINPUTDEVICE));
     m_devices.clear();
     m_usages.clear();
     m_registered = false;

@@ -17,13 +17,22 @@ constexpr USHORT kHidUsageKeyboard = 6;
 
 class CRawInputDevices
 {
+public:
+    // The system's RegisterRawInputDevices, or a stand-in for tests.
+    using RegisterFunction = BOOL(WINAPI*)(PCRAWINPUTDEVICE devices, UINT count, UINT size);
+
+private:
     // Data members
     std::vector<USHORT> m_usages;
     std::vector<RAWINPUTDEVICE> m_devices;
     bool m_registered = false;
+    RegisterFunction m_register;
 
 public:
-    CRawInputDevices() = default;
+    explicit CRawInputDevices(RegisterFunction registerFunction = RegisterRawInputDevices)
+        : m_register(registerFunction)
+    {
+    }
     ~CRawInputDevices() { Unregister(); }
     CRawInputDevices(const CRawInputDevices&) = delete;
     CRawInputDevices& operator=(const CRawInputDevices&) = delete;

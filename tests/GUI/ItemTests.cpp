@@ -31,17 +31,21 @@ public:
     }
 };
 
+// A visible child of a message-only window: it shows and hides without reaching the display.
 class CWindowOwner
 {
+    HWND m_parent;
     HWND m_wnd;
 
 public:
     CWindowOwner()
-        : m_wnd(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr))
+        : m_parent(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr))
+        , m_wnd(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, m_parent, nullptr, nullptr, nullptr))
     {
     }
-    ~CWindowOwner() { DestroyWindow(m_wnd); }
+    ~CWindowOwner() { DestroyWindow(m_parent); }
     HWND Get() const { return m_wnd; }
+    bool IsShown() const { return (GetWindowLongW(m_wnd, GWL_STYLE) & WS_VISIBLE) != 0; }
 };
 }
 
@@ -98,9 +102,9 @@ TEST(CGUIItems, ShowAllReachesEveryItemAndHidesWindows)
     items.ShowAll(false);
     EXPECT_EQ(windowless->m_shown, 0);
     EXPECT_EQ(control->m_shown, 0);
-    EXPECT_FALSE(IsWindowVisible(window.Get()));
+    EXPECT_FALSE(window.IsShown());
     items.ShowAll(true);
-    EXPECT_TRUE(IsWindowVisible(window.Get()));
+    EXPECT_TRUE(window.IsShown());
 }
 
 TEST(CGUIItems, DeletesItsItemsFromTheLastToTheFirst)
