@@ -153,17 +153,7 @@ bool CLangOverride::GetRect(RECT& rect) const
 
 CLangTable::CLangTable() = default;
 
-CLangTable::~CLangTable()
-{
-    for (auto entry = g_langTables.begin(); entry != g_langTables.end();) {
-        if (entry->second == this)
-            entry = g_langTables.erase(entry);
-        else
-            ++entry;
-    }
-    if (g_pLangTable == this)
-        g_pLangTable = nullptr;
-}
+CLangTable::~CLangTable() = default;
 
 bool CLangTable::ParseFile(const uint8_t* bytes, int byteCount)
 {

@@ -102,7 +102,8 @@ private:
 // The active language table; null until the application chose one.
 extern CLangTable* g_pLangTable;
 // Every language table read from the skin, by language id; the tables belong to the item
-// collection that the skin loader filled.
+// collection that the skin loader filled, so whoever destroys that collection clears these
+// two first.
 extern std::map<int, CLangTable*> g_langTables;
 
 // The text translated by the active table; the text itself when there is none.

@@ -208,15 +208,3 @@ TEST(CLangTableOverrides, AreReadFromTheLanguageElement)
     EXPECT_EQ(table.FindItemOverride(51, L"caption"), nullptr);
     EXPECT_EQ(table.FindItemOverride(48, L"RECT"), nullptr);
 }
-
-TEST(CLangTable, LeavesTheActiveAndListedSlotsWhenDestroyed)
-{
-    auto* table = new CLangTable;
-    g_langTables[4] = table;
-    CLangTable* saved = g_pLangTable;
-    g_pLangTable = table;
-    delete table;
-    EXPECT_EQ(g_langTables.count(4), 0u);
-    EXPECT_EQ(g_pLangTable, nullptr);
-    g_pLangTable = saved;
-}
