@@ -98,6 +98,28 @@ TEST(SkinResources, LoadsBitmapsAsPicturesAndAsDibSections)
     EXPECT_EQ(FindSkinDIB(L"garbage.bmp"), nullptr);
 }
 
+TEST(SkinResources, RegistersFontsForTheProcessUntilReleased)
+{
+    // Any TrueType font will do; the Linux host's fonts are reachable through Wine's Z: drive.
+    const wchar_t* const candidates[] = { L"Z:\\usr\\share\\fonts\\truetype\\dejavu\\DejaVuSans.ttf",
+        L"C:\\Windows\\Fonts\\arial.ttf" };
+    CTestSkinFolder folder;
+    CreateDirectoryW(folder.Path() + L"fonts", nullptr);
+    const CString copy = folder.Path() + L"fonts\\Skin.ttf";
+    bool copied = false;
+    for (const wchar_t* candidate : candidates)
+        copied = copied || CopyFileW(candidate, copy, FALSE);
+    if (!copied)
+        GTEST_SKIP() << "no TrueType font on this machine";
+    CSkinResource* font = GetSkinResource(L"Skin.ttf", kSkinFont);
+    ASSERT_TRUE(font->HasData());
+    EXPECT_GT(font->GetFontCount(), 0);
+    EXPECT_EQ(font->GetSize(), GetSkinFileLength(copy));
+    font->Release();
+    // Released means unregistered: there is nothing left to remove.
+    EXPECT_FALSE(RemoveFontResourceExW(copy, FR_PRIVATE, nullptr));
+}
+
 TEST(SkinResources, FreeingReleasesEveryResource)
 {
     CTestSkinFolder folder;
