@@ -98,9 +98,11 @@ TEST_F(ShippedSkinTest, KeyDefinitionsLoadAndKnowEveryKeyName)
         EXPECT_NE(table.FindKey(HashKeyName(name)), nullptr) << CString(name).GetString();
     for (const wchar_t* name : kConverterKeyNames)
         EXPECT_NE(table.FindKey(HashKeyName(name)), nullptr) << CString(name).GetString();
-    for (const CKeyDefRecord& record : table.GetRecords())
-        EXPECT_EQ(table.FindKeyByScanCode(static_cast<uint16_t>(record.scanCode) | (record.extended << 16)) != 0, true)
-            << record.name.GetString();
+    // No two keys share a keystroke, so a captured keystroke names one key.
+    for (const CKeyDefRecord& record : table.GetRecords()) {
+        const uint32_t keystroke = static_cast<uint16_t>(record.scanCode) | (static_cast<uint32_t>(record.extended) << 16);
+        EXPECT_EQ(table.FindKeyByScanCode(keystroke), record.keyId) << record.name.GetString();
+    }
 }
 
 TEST_F(ShippedSkinTest, KeysCarryTheirSetOneMakeCodes)
