@@ -177,6 +177,21 @@ TEST_F(ShippedSkinTest, EveryLanguageHasEveryEnglishKey)
     }
 }
 
+TEST_F(ShippedSkinTest, NoLanguageCopiesTheEnglishTexts)
+{
+    std::unique_ptr<CLangTable> english = LoadLanguage(0);
+    ASSERT_NE(english, nullptr);
+    for (int id = 1; id < kLanguageCount; ++id) {
+        std::unique_ptr<CLangTable> language = LoadLanguage(id);
+        ASSERT_NE(language, nullptr) << id;
+        for (const auto& pair : english->GetTexts()) {
+            CString text;
+            language->Lookup(L"$" + pair.first, text);
+            EXPECT_NE(text, pair.second) << GetLanguageName(id) << " " << pair.first.GetString();
+        }
+    }
+}
+
 TEST_F(ShippedSkinTest, TheVocabularysLanguageKeysAreTranslated)
 {
     std::vector<CString> keys;
