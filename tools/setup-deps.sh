@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs everything the build and the tests need on a Debian 12 machine (run as root):
-# the MinGW-w64 cross compilers, widl, Wine with 32-bit support, Xvfb, CMake, and the
-# source packages of pugixml and GoogleTest, which the build compiles with MinGW.
+# the MinGW-w64 cross compilers, widl, Wine with 32-bit support, Xvfb, CMake, Python (the
+# build generates the skin's data files with it), and the source packages of pugixml and
+# GoogleTest, which the build compiles with MinGW.
 # Safe to run again: every step checks first whether it is already done.
 set -euo pipefail
 
@@ -9,7 +10,7 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 deps="$repo/.deps"
 
 packages=(
-    cmake make dpkg-dev file xauth
+    cmake make dpkg-dev file xauth python3
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64-i686
     wine wine32 wine64 libwine-dev
     xvfb x11-utils imagemagick
