@@ -175,10 +175,11 @@ protected:
     // Creates the service and holds the first device with the descriptor's product id.
     // Refused while a connection is held (connections do not nest), before anything is
     // created, so a refused connect never touches the holder's connection.
-    bool Connect()
+    bool Connect(bool forWorker = false)
     {
         CSingleLock lock(&m_connectionLock, true);
-        if (m_descriptor->productId == 0 || m_device)
+        // While a write runs the connection is the worker's, also before it has opened it.
+        if (m_descriptor->productId == 0 || m_device || (m_busy && !forWorker))
             return false;
         CComPtr<IDeviceList> list;
         if (FAILED(CoCreateInstance(CLSID_DeviceService, nullptr, 0x17, IID_IDeviceList,
@@ -274,7 +275,7 @@ private:
         HRESULT init = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
         if (SUCCEEDED(init)) {
             CBaseDevice* device = block->device;
-            if (device->Connect()) {
+            if (device->Connect(true)) {
                 result = (block->owner->*block->function)(block->config, block->flags);
                 if (!device->IsCancelled())
                     Sleep(500);

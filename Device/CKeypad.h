@@ -61,7 +61,7 @@ private:
     bool WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile);
     bool WriteAssignments(IKeypadConfig* config, IKeyMap* device, IKeypadProfile* profile, CKeymap* keymap);
     bool ResolvePendingKind(IKeypadConfig* config, IKeyMapManager* keymaps, CAssignment& assignment);
-    bool WriteLeds(IKeypadConfig* config, IKeypadProfile* profile);
+    bool WriteLeds(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile);
     bool WriteMacros(IKeypadConfig* config, IMacroManager* macros);
     void RemoveStaleProfiles(IKeypadConfig* config, IProfileManager* profiles);
     bool RemoveStaleMacros(IKeypadConfig* config, IMacroManager* macros);
@@ -69,7 +69,7 @@ private:
     bool ReadProfileDetails(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile, bool keymapsByName);
     bool ReadProperties(IProfile* device, IKeypadProfile* profile);
     bool ReadKeymapAssignments(IKeypadConfig* config, IKeyMap* device, IKeypadProfile* profile, CKeymap* keymap);
-    bool ReadLeds(IKeypadConfig* config, IKeypadProfile* profile);
+    bool ReadLeds(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile);
     bool ReadMacro(IKeypadConfig* config, IMacro* device);
 
     int32_t KeyIdOfCode(uint32_t code) const;

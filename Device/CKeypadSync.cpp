@@ -167,7 +167,7 @@ bool CKeypad::WriteProfile(IKeypadConfig* config, IProfileManager* profiles, IKe
     if (ok && profileOk && HasFeature(17) && (flags & kFlagKeys))
         profileOk = WriteKeymaps(config, device.Get(), profile);
     if (ok && profileOk && HasFeature(5) && (flags & kFlagLeds))
-        profileOk = WriteLeds(config, profile);
+        profileOk = WriteLeds(config, device.Get(), profile);
     // A profile is accepted only when everything of it reached the device.
     if (ok && profileOk && !IsCancelled())
         profile->AcceptChanges();
@@ -273,10 +273,10 @@ bool CKeypad::WriteAssignments(IKeypadConfig* config, IKeyMap* device, IKeypadPr
     return sent > 0 || m_keymapKeyCodes.empty();
 }
 
-bool CKeypad::WriteLeds(IKeypadConfig* config, IKeypadProfile* profile)
+bool CKeypad::WriteLeds(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile)
 {
     CComPtr<ILedManager> leds;
-    if (!GetManager(IID_ILedManager, leds))
+    if (!SubObject(device, IID_ILedManager, leds))
         return false;
     for (LONG i = 0;; ++i) {
         CComPtr<ILed> led;
@@ -421,7 +421,7 @@ bool CKeypad::ReadProfileDetails(IKeypadConfig* config, IProfile* device, IKeypa
         }
     }
     if (HasFeature(5))
-        ok = ReadLeds(config, profile) && ok;
+        ok = ReadLeds(config, device, profile) && ok;
     return ok;
 }
 
@@ -492,10 +492,10 @@ bool CKeypad::ReadKeymapAssignments(IKeypadConfig* config, IKeyMap* device, IKey
     return true;
 }
 
-bool CKeypad::ReadLeds(IKeypadConfig* config, IKeypadProfile* profile)
+bool CKeypad::ReadLeds(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile)
 {
     CComPtr<ILedManager> leds;
-    if (!GetManager(IID_ILedManager, leds))
+    if (!SubObject(device, IID_ILedManager, leds))
         return false;
     for (LONG i = 0;; ++i) {
         CComPtr<ILed> led;

@@ -75,7 +75,7 @@ public:
     bool GetScanCode(int32_t keyId, int16_t& scanCode, uint8_t& extended) const;
     // The key id of the lowest-numbered key whose derived scan code (low 16 bits) and flag
     // (bits 16 to 23) equal the keystroke's; 0 when none does.
-    int32_t FindKeyByScanCode(uint32_t keystroke) const;
+    int32_t FindKeyByScanCode(uint32_t keystroke) const override;
 
     // The default keystroke stored for the key id, as read from the defaults file.
     bool GetDefaultValue(int32_t keyId, uint32_t& keystroke) const;
