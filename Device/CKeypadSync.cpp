@@ -101,6 +101,10 @@ bool CKeypad::WriteConfig(IKeypadConfig* config, uint16_t flags)
             CComPtr<IProfile> active;
             ok = GetById(profiles.Get(), IdOf(config->GetActiveProfile()), active) &&
                  SUCCEEDED(profiles->SetActive(active.Get()));
+            // A deleted profile that was active could not go before a kept one was on the
+            // device and active; now it can.
+            if (ok)
+                RemoveStaleProfiles(config, profiles.Get());
         }
     }
     if (HasFeature(4) && (flags & kFlagMacros) && !IsCancelled()) {
@@ -209,8 +213,11 @@ bool CKeypad::WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfi
         CKeymap* keymap = profile->GetKeymap(i);
         CComPtr<IKeyMap> item;
         if (IsNullGuid(keymap->GetGUID())) {
+            // A keypad with all its key maps made already lends the one at this position.
             GUID id = {};
-            if (FAILED(keymaps->Create(item.Receive())) || FAILED(item->GetId(&id)))
+            if (FAILED(keymaps->Create(item.Receive())) && FAILED(keymaps->Item(i, item.Receive())))
+                return false;
+            if (FAILED(item->GetId(&id)))
                 return false;
             keymap->SetGUID(id);
         } else if (!GetById(keymaps.Get(), keymap->GetGUID(), item)) {

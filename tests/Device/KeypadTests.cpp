@@ -276,3 +276,53 @@ TEST_F(Keypad, AssignmentsTravelBothWays)
     EXPECT_EQ(readProfile->GetButtonAssignment(&record, tKeypadButton(18), readKeymap)->kind, kAssignScrollDown);
     EXPECT_EQ(readProfile->GetKeyAssignment(&record, HashKeyName(L"q Q"), readKeymap)->kind, kAssignDefaultKey);
 }
+
+TEST_F(Keypad, DeletingTheActiveFirstProfileReallyDeletesIt)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    IKeypadProfile* first = m_store->GetProfile(0);
+    ASSERT_EQ(m_store->GetActiveProfile(), first);
+    GUID firstId;
+    first->GetGUID(&firstId);
+    IKeypadProfile* second = m_store->CreateProfile(L"Second");
+    m_store->SetActiveProfile(second);
+    m_store->DeleteProfile(first);
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    ASSERT_TRUE(again.SyncConfig(&reread, 1, 0xFFF));
+    EXPECT_EQ(reread.FindProfileByGUID(firstId), nullptr);
+    ASSERT_NE(reread.GetActiveProfile(), nullptr);
+    EXPECT_EQ(reread.GetActiveProfile()->GetName(), L"Second");
+    EXPECT_EQ(reread.GetProfileCount(), 1);
+}
+
+TEST_F(Keypad, ReadingTwoMacrosOfOneNameKeepsBoth)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    m_store->AddMacro(L"Combo")->m_events = { { 2, 10, 0 } };
+    m_store->AddMacro(L"Other")->m_events = { { 2, 20, 0 } };
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(WaitIdle(keypad));
+    // Another program names the second macro like the first.
+    CMacro* other = m_store->FindMacroByName(L"Other");
+    other->SetName(L"COMBO");
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(WaitIdle(keypad));
+
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    ASSERT_TRUE(again.SyncConfig(&reread, 1, 0xFFF));
+    EXPECT_EQ(reread.GetMacroCount(), 2);
+    EXPECT_NE(reread.FindMacroByName(L"Combo"), nullptr);
+    EXPECT_NE(reread.FindMacroByName(L"COMBO (2)"), nullptr);
+}
