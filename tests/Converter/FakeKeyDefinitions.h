@@ -24,6 +24,7 @@ public:
 
     void AddKey(const wchar_t* name, uint16_t scanCode, uint8_t flag = KeyScan::kPlain);
     void Clear() { m_keys.clear(); }
+    const std::vector<Key>& GetKeys() const { return m_keys; }
     void SetLoadResult(bool result) { m_loadResult = result; }
     bool WasLoaded() const { return m_loadCalls > 0; }
 

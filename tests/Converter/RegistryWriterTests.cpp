@@ -1,8 +1,10 @@
+#include "CConverterKeyDefinitions.h"
 #include "CRegistryWriter.h"
 #include "ConverterDriver.h"
 #include "FakeKeyDefinitions.h"
 #include "FullFixture.h"
 #include "GuidText.h"
+#include "KeyDefFileWriter.h"
 #include "RegistryTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -68,10 +70,23 @@ protected:
         return environment;
     }
 
-    int Run(std::vector<const wchar_t*> arguments)
+    int Run(std::vector<const wchar_t*> arguments) { return Run(arguments, m_keys); }
+
+    int Run(std::vector<const wchar_t*> arguments, IKeyDefinitions& keys)
     {
         arguments.insert(arguments.begin(), L"C:\\Program Files\\Kavro\\ProfileConverter.exe");
-        return RunConverter(static_cast<int>(arguments.size()), arguments.data(), m_keys, Environment(), m_log);
+        return RunConverter(static_cast<int>(arguments.size()), arguments.data(), keys, Environment(), m_log);
+    }
+
+    void ExpectGoldenTree()
+    {
+        CString dump = DumpRegistryTree(m_registry.StorePath());
+        CString goldenPath = CString(VELMORA_CONVERTER_TEST_DATA) + L"FullFixtureRegistry.txt";
+        CString golden = ReadTextFile(goldenPath);
+        if (dump != golden)
+            WriteTextFile(L"FullFixtureRegistry.actual.txt", dump);
+        EXPECT_TRUE(dump == golden) << "the written tree differs from " << goldenPath.GetString()
+                                    << "; it was saved as FullFixtureRegistry.actual.txt in the test's folder";
     }
 
     CString ProfilePath(const wchar_t* guid) const { return m_registry.ProductPath() + L"\\Profiles\\" + guid; }
@@ -131,13 +146,7 @@ TEST_F(StoreTest, FullFixtureGivesTheGoldenRegistryTree)
 {
     WriteFullFixture(m_data.Path());
     ASSERT_EQ(Run({ m_data.Argument() }), kExitConverted) << m_log.GetText().GetString();
-    CString dump = DumpRegistryTree(m_registry.StorePath());
-    CString goldenPath = CString(VELMORA_CONVERTER_TEST_DATA) + L"FullFixtureRegistry.txt";
-    CString golden = ReadTextFile(goldenPath);
-    if (dump != golden)
-        WriteTextFile(L"FullFixtureRegistry.actual.txt", dump);
-    EXPECT_TRUE(dump == golden) << "the written tree differs from " << goldenPath.GetString()
-                                << "; it was saved as FullFixtureRegistry.actual.txt in the test's folder";
+    ExpectGoldenTree();
 
     EXPECT_STREQ(m_log.GetText(),
         L"WARNING: Ignoring null key value in macro\n"
@@ -147,6 +156,30 @@ TEST_F(StoreTest, FullFixtureGivesTheGoldenRegistryTree)
         L"INFO: Suspected profile import Racing(2) found\n"
         L"ERROR! assigned macro - Gone could not be found\n"
         L"       Reassigning to default...\n");
+}
+
+TEST_F(StoreTest, TheKeyDefinitionFileBesideTheProgramGivesTheSameTree)
+{
+    // The same keys as the small table, written as the program's kbddef.dat and velmodef.dat.
+    WriteBinaryFile(m_program.Path() + L"kbddef.dat", MakeKeyDefinitionFile(m_keys.GetKeys()));
+    WriteBinaryFile(m_program.Path() + L"velmodef.dat", MakeKeyDefaultsFile(m_keys.GetKeys()));
+    WriteFullFixture(m_data.Path());
+    CConverterKeyDefinitions keys;
+    ASSERT_EQ(Run({ m_data.Argument() }, keys), kExitConverted) << m_log.GetText().GetString();
+    EXPECT_EQ(m_log.GetText().Find(L"Key defaults file"), -1) << m_log.GetText().GetString();
+    ExpectGoldenTree();
+}
+
+TEST_F(StoreTest, AnIncompleteKeyDefinitionFileRefusesTheRun)
+{
+    std::vector<uint8_t> file = MakeKeyDefinitionFile(m_keys.GetKeys());
+    file.resize(file.size() / 2);
+    WriteBinaryFile(m_program.Path() + L"kbddef.dat", file);
+    WriteFullFixture(m_data.Path());
+    CConverterKeyDefinitions keys;
+    EXPECT_EQ(Run({ m_data.Argument() }, keys), kExitNothingConverted);
+    EXPECT_EQ(m_log.GetText().Find(L"ERROR! Key definition file "), 0) << m_log.GetText().GetString();
+    EXPECT_FALSE(RegistryKeyExists(m_registry.StorePath()));
 }
 
 TEST_F(StoreTest, ARerunLeavesNoStaleValuesInTheDefaultProfile)
