@@ -96,8 +96,12 @@ bool COldIniReader::ReadAllProfiles(OldData& data)
     ReadConfigIndex(data);
     bool complete = true;
     for (int i = 0; i < data.header.profileCount; ++i) {
-        if (!ReadProfileFile(data.profiles[static_cast<size_t>(i)]))
+        OldProfile& profile = data.profiles[static_cast<size_t>(i)];
+        if (!ReadProfileFile(profile)) {
+            m_log.Print(L"ERROR! Profile file %s is missing or a key map in it is unreadable\n",
+                GetProfileFilePath(profile.indexName).GetString());
             complete = false;
+        }
     }
     return complete;
 }
@@ -138,15 +142,19 @@ int COldIniReader::ReadMacroFile(const CString& path, std::vector<uint8_t>& buff
 {
     buffer.assign(kMacroChunkBytes, 0);
     int count = static_cast<int>(GetPrivateProfileIntW(kSetting, L"Count", 0, path));
-    if (count <= 0)
+    if (count <= 0) {
+        m_log.Print(L"ERROR! Macro file %s has no events\n", path.GetString());
         return 0;
+    }
     // One chunk of 1000 events is all a converted macro can hold.
     if (count >= kMacroChunkEvents) {
         m_log.Print(L"WARNING: Macro file %s holds %d events - only the first %d are converted\n",
             path.GetString(), count, kMacroChunkEvents);
         count = kMacroChunkEvents;
     }
-    if (!GetPrivateProfileStructW(kSetting, L"MacroSetting_0", buffer.data(), static_cast<UINT>(kMacroChunkBytes), path))
+    if (!GetPrivateProfileStructW(kSetting, L"MacroSetting_0", buffer.data(), static_cast<UINT>(kMacroChunkBytes), path)) {
+        m_log.Print(L"ERROR! Macro file %s: its events cannot be read\n", path.GetString());
         return 0;
+    }
     return count;
 }

@@ -133,7 +133,9 @@ TEST_F(DriverTest, AMacroFileWithoutEventsFailsTheWholeRun)
     OldTreeBuilder tree(m_data.Path());
     tree.WriteMacro(L"Empty.ini", {}, 0);
     EXPECT_EQ(Run({ m_data.Argument() }), kExitNothingConverted);
-    EXPECT_NE(m_log.GetText().Find(L"ERROR! Inconsistent or spurious macro data\nPARSE ERROR! Nothing was converted\n"), -1)
+    EXPECT_NE(m_log.GetText().Find(L"Empty.ini has no events\n"
+                                   L"ERROR! Inconsistent or spurious macro data\n"
+                                   L"PARSE ERROR! Nothing was converted\n"), -1)
         << m_log.GetText().GetString();
     EXPECT_FALSE(StoreWritten());
 }

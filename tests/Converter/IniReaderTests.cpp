@@ -113,6 +113,8 @@ TEST_F(IniReaderTest, AProfileLackingOneKeyMapOrWithABadChecksumFailsTheRead)
         COldIniReader reader(folder.Path(), log);
         OldData data;
         EXPECT_FALSE(reader.ReadAllProfiles(data)) << c.what;
+        EXPECT_STREQ(log.GetText(), L"ERROR! Profile file " + folder.Path()
+            + L"User Profiles\\Alpha.ini is missing or a key map in it is unreadable\n") << c.what;
     }
 }
 
@@ -185,6 +187,7 @@ TEST_F(IniReaderTest, MacroEventCountsFollowCountWithinOneChunk)
             EXPECT_EQ(buffer[8 * static_cast<size_t>(c.expected - 1)], 19) << c.file;
         }
         EXPECT_EQ(log.GetText().Find(L"only the first 1000 are converted") != -1, c.warns) << c.file;
+        EXPECT_EQ(log.GetText().Find(L"has no events") != -1, c.expected == 0) << c.file;
     }
 }
 
@@ -199,6 +202,7 @@ TEST_F(IniReaderTest, AMacroBlobWithABadChecksumGivesNoEvents)
     ASSERT_TRUE(WritePrivateProfileStringW(L"Setting", L"MacroSetting_0", text, path));
     std::vector<uint8_t> buffer;
     EXPECT_EQ(m_reader.ReadMacroFile(path, buffer), 0);
+    EXPECT_STREQ(m_log.GetText(), L"ERROR! Macro file " + path + L": its events cannot be read\n");
 }
 
 TEST_F(IniReaderTest, LaunchPathsAreReadByKeymapAndPosition)
