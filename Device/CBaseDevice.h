@@ -296,6 +296,19 @@ private:
             PostMessageW(window, WM_DEVICE_SYNC_DONE, result ? 1 : 0, 0);
     }
 
+protected:
+    // Tells a running worker to stop between records and waits for it. Every derived
+    // device calls it from its own destructor, before its members go.
+    void StopWorker()
+    {
+        if (!m_worker)
+            return;
+        m_cancel = true;
+        ReapWorker();
+        m_busy = false;
+    }
+
+private:
     // Closes the handle of a worker that has ended.
     void ReapWorker()
     {
@@ -304,14 +317,5 @@ private:
         WaitForSingleObject(m_worker, INFINITE);
         CloseHandle(m_worker);
         m_worker = nullptr;
-    }
-
-    void StopWorker()
-    {
-        if (!m_worker)
-            return;
-        m_cancel = true;
-        ReapWorker();
-        m_busy = false;
     }
 };

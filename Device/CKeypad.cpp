@@ -72,6 +72,11 @@ CKeypad::CKeypad(const IKeyDefaults* keys)
 {
 }
 
+CKeypad::~CKeypad()
+{
+    StopWorker();
+}
+
 bool CKeypad::Initialize(IKeypadConfig* config)
 {
     InitKeyTranslationTables();

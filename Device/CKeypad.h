@@ -19,6 +19,8 @@ class CKeypad : public CBaseDevice<IKeypadConfig*, IKeypadProfile*, CKeypad>
 
 public:
     explicit CKeypad(const IKeyDefaults* keys = nullptr);
+    // The worker uses the lists below: it is stopped before they go.
+    ~CKeypad() override;
 
     // IGenDevice
     bool Initialize(IKeypadConfig* config) override;
