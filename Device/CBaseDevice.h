@@ -11,6 +11,7 @@
 #include "DeviceService.h"
 #include "GuidText.h"
 #include "IGenDevice.h"
+#include "ServiceCalls.h"
 
 #include <objbase.h>
 
@@ -222,19 +223,14 @@ protected:
     bool FindMacro(const GUID& id, CComPtr<IMacro>& out) const
     {
         CComPtr<IMacroManager> macros;
-        uint32_t w[4];
-        GuidToWords(id, w);
-        return GetManager(IID_IMacroManager, macros) && SUCCEEDED(macros->GetById(w[0], w[1], w[2], w[3], out.Receive()));
+        return GetManager(IID_IMacroManager, macros) && GetServiceItemById(macros.Get(), id, out);
     }
 
     bool FindProfile(TProfile profile, CComPtr<IProfile>& out) const
     {
         CComPtr<IProfileManager> profiles;
         GUID id;
-        uint32_t w[4];
-        GuidToWords(*profile->GetGUID(&id), w);
-        return GetManager(IID_IProfileManager, profiles) &&
-               SUCCEEDED(profiles->GetById(w[0], w[1], w[2], w[3], out.Receive()));
+        return GetManager(IID_IProfileManager, profiles) && GetServiceItemById(profiles.Get(), *profile->GetGUID(&id), out);
     }
 
     // Starts function on the worker thread. Refused while a worker runs. The worker opens

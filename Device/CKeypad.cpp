@@ -2,6 +2,7 @@
 
 #include "CNullKeypad.h"
 #include "KeyTranslation.h"
+#include "ServiceCalls.h"
 
 #include <memory>
 
@@ -12,29 +13,8 @@ const CDeviceDescriptor kKeypadDescriptor = { 0x0111, kKeypadFeatures, 7, L"Kavr
 
 IGenDevice<IKeypadConfig*, IKeypadProfile*>* g_appDevice = nullptr;
 
-// Takes a CoTaskMem string the service returned.
-CString TakeText(LPWSTR text)
-{
-    CString copy(text);
-    CoTaskMemFree(text);
-    return copy;
-}
 
-template <class Item>
-bool ReadName(Item* item, CString& name)
-{
-    LPWSTR text = nullptr;
-    if (FAILED(item->GetName(&text)))
-        return false;
-    name = TakeText(text);
-    return true;
-}
 
-template <class T, class Item>
-bool SubObject(Item* item, REFIID iid, CComPtr<T>& out)
-{
-    return SUCCEEDED(item->GetSubObject(iid, reinterpret_cast<IUnknown**>(out.Receive())));
-}
 
 // The set bits of the mask from 1 upward, at most count of them; false when the call
 // failed or the device names no button.
@@ -117,7 +97,7 @@ bool CKeypad::ReadProfiles(IKeypadConfig* config, bool ok)
         if (FAILED(profiles->Item(i, device.Receive())))
             break;
         CString name;
-        if (!ReadName(device.Get(), name)) {
+        if (!ReadServiceName(device.Get(), name)) {
             ok = false;
             break;
         }
@@ -140,7 +120,7 @@ bool CKeypad::ReadKeymapNames(IProfile* device, IKeypadProfile* profile)
 {
     profile->RemoveAllKeymaps();
     CComPtr<IKeyMapManager> keymaps;
-    if (!SubObject(device, IID_IKeyMapManager, keymaps))
+    if (!GetServiceSubObject(device, IID_IKeyMapManager, keymaps))
         return false;
     for (LONG i = 0;; ++i) {
         CComPtr<IKeyMap> item;
@@ -148,7 +128,7 @@ bool CKeypad::ReadKeymapNames(IProfile* device, IKeypadProfile* profile)
             return true;
         CString name;
         GUID id = {};
-        if (!ReadName(item.Get(), name) || FAILED(item->GetId(&id)))
+        if (!ReadServiceName(item.Get(), name) || FAILED(item->GetId(&id)))
             return false;
         profile->AddKeymap(name)->SetGUID(id);
     }
@@ -165,9 +145,7 @@ bool CKeypad::ReadActiveProfileLists()
     if (!GetManager(IID_IProfileManager, profiles) || FAILED(profiles->GetActive(active.Receive())) ||
         FAILED(active->GetId(&id)))
         return false;
-    uint32_t w[4];
-    GuidToWords(id, w);
-    if (FAILED(profiles->GetById(w[0], w[1], w[2], w[3], found.Receive())))
+    if (!GetServiceItemById(profiles.Get(), id, found))
         return false;
     if (!HasFeature(17))
         return true;
@@ -175,11 +153,11 @@ bool CKeypad::ReadActiveProfileLists()
     CComPtr<IKeyMap> keymap;
     CComPtr<IKeyAssignments> keys;
     CComPtr<IButtonAssignments> buttons;
-    if (!SubObject(found.Get(), IID_IKeyMapManager, keymaps) || FAILED(keymaps->GetActive(keymap.Receive())))
+    if (!GetServiceSubObject(found.Get(), IID_IKeyMapManager, keymaps) || FAILED(keymaps->GetActive(keymap.Receive())))
         return false;
-    if (!SubObject(keymap.Get(), IID_IKeyAssignments, keys) || !ReadKeyCodes(keys.Get(), m_keymapKeyCodes))
+    if (!GetServiceSubObject(keymap.Get(), IID_IKeyAssignments, keys) || !ReadKeyCodes(keys.Get(), m_keymapKeyCodes))
         return false;
-    return SubObject(keymap.Get(), IID_IButtonAssignments, buttons) &&
+    return GetServiceSubObject(keymap.Get(), IID_IButtonAssignments, buttons) &&
            ReadAvailableButtons(buttons.Get(), m_keymapButtons);
 }
 
@@ -211,7 +189,7 @@ bool CKeypad::ImportProfile(CString path, IKeypadConfig* config)
         return false;
     CString name;
     GUID id = {};
-    if (!ReadName(imported.Get(), name) || FAILED(imported->GetId(&id)))
+    if (!ReadServiceName(imported.Get(), name) || FAILED(imported->GetId(&id)))
         return false;
     IKeypadProfile* profile = config->CreateProfile(name);
     profile->SetGUID(id);

@@ -3,6 +3,7 @@
 #include "CKeypad.h"
 
 #include "KeyTranslation.h"
+#include "ServiceCalls.h"
 
 #include <cstring>
 
@@ -19,36 +20,9 @@ constexpr DWORD kPropertyFlags = 0x80000003;
 constexpr DWORD kApplicationBytes = 256;
 constexpr int kApplicationChars = 127;
 
-CString TakeText(LPWSTR text)
-{
-    CString copy(text);
-    CoTaskMemFree(text);
-    return copy;
-}
 
-template <class Item>
-bool ReadName(Item* item, CString& name)
-{
-    LPWSTR text = nullptr;
-    if (FAILED(item->GetName(&text)))
-        return false;
-    name = TakeText(text);
-    return true;
-}
 
-template <class T, class Item>
-bool SubObject(Item* item, REFIID iid, CComPtr<T>& out)
-{
-    return SUCCEEDED(item->GetSubObject(iid, reinterpret_cast<IUnknown**>(out.Receive())));
-}
 
-template <class Manager, class Item>
-bool GetById(Manager* manager, const GUID& id, CComPtr<Item>& out)
-{
-    uint32_t w[4];
-    GuidToWords(id, w);
-    return SUCCEEDED(manager->GetById(w[0], w[1], w[2], w[3], out.Receive()));
-}
 
 GUID IdOf(IKeypadProfile* profile)
 {
@@ -99,7 +73,7 @@ bool CKeypad::WriteConfig(IKeypadConfig* config, uint16_t flags)
             ok = WriteProfile(config, profiles.Get(), config->GetProfile(d), flags, ok);
         if (ok && (flags & kFlagProfiles) && config->GetActiveProfile()) {
             CComPtr<IProfile> active;
-            ok = GetById(profiles.Get(), IdOf(config->GetActiveProfile()), active) &&
+            ok = GetServiceItemById(profiles.Get(), IdOf(config->GetActiveProfile()), active) &&
                  SUCCEEDED(profiles->SetActive(active.Get()));
             // A deleted profile that was active could not go before a kept one was on the
             // device and active; now it can.
@@ -137,7 +111,7 @@ void CKeypad::RemoveStaleProfiles(IKeypadConfig* config, IProfileManager* profil
             // the deleted profile cannot come back at the next start.
             CComPtr<IProfile> kept;
             IKeypadProfile* keep = config->GetActiveProfile() ? config->GetActiveProfile() : config->GetProfile(0);
-            if (keep && GetById(profiles, IdOf(keep), kept) && SUCCEEDED(profiles->SetActive(kept.Get())))
+            if (keep && GetServiceItemById(profiles, IdOf(keep), kept) && SUCCEEDED(profiles->SetActive(kept.Get())))
                 hr = profiles->Delete(device.Get());
         }
         if (FAILED(hr))
@@ -158,13 +132,13 @@ bool CKeypad::WriteProfile(IKeypadConfig* config, IProfileManager* profiles, IKe
                 profile->SetGUID(id);
         } else {
             CString name;
-            profileOk = GetById(profiles, id, device) && ReadName(device.Get(), name);
+            profileOk = GetServiceItemById(profiles, id, device) && ReadServiceName(device.Get(), name);
             if (profileOk && name.CompareNoCase(profile->GetName()) != 0)
                 profileOk = SUCCEEDED(device->SetName(profile->GetName()));
         }
     }
     CComPtr<IProfile> device;
-    if (!GetById(profiles, IdOf(profile), device))
+    if (!GetServiceItemById(profiles, IdOf(profile), device))
         return false;
     if (ok && profileOk && HasFeature(7) && (flags & kFlagProperties))
         profileOk = WriteProperties(device.Get(), profile);
@@ -181,7 +155,7 @@ bool CKeypad::WriteProfile(IKeypadConfig* config, IProfileManager* profiles, IKe
 bool CKeypad::WriteProperties(IProfile* device, IKeypadProfile* profile)
 {
     CComPtr<IProfileProperties> properties;
-    if (!SubObject(device, IID_IProfileProperties, properties) || FAILED(device->SetName(profile->GetName())))
+    if (!GetServiceSubObject(device, IID_IProfileProperties, properties) || FAILED(device->SetName(profile->GetName())))
         return false;
     const CString application = profile->GetApplicationName();
     if (application.GetLength() > kApplicationChars)
@@ -199,7 +173,7 @@ bool CKeypad::WriteProperties(IProfile* device, IKeypadProfile* profile)
 bool CKeypad::WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile)
 {
     CComPtr<IKeyMapManager> keymaps;
-    if (!SubObject(device, IID_IKeyMapManager, keymaps))
+    if (!GetServiceSubObject(device, IID_IKeyMapManager, keymaps))
         return false;
     for (LONG i = 0;;) {
         CComPtr<IKeyMap> item;
@@ -220,11 +194,11 @@ bool CKeypad::WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfi
             if (FAILED(item->GetId(&id)))
                 return false;
             keymap->SetGUID(id);
-        } else if (!GetById(keymaps.Get(), keymap->GetGUID(), item)) {
+        } else if (!GetServiceItemById(keymaps.Get(), keymap->GetGUID(), item)) {
             return false;
         }
         CString name;
-        if (!ReadName(item.Get(), name))
+        if (!ReadServiceName(item.Get(), name))
             return false;
         if (name.CompareNoCase(keymap->GetName()) != 0 && FAILED(item->SetName(keymap->GetName())))
             keymap->SetName(name);
@@ -232,19 +206,19 @@ bool CKeypad::WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfi
     for (int i = 0; i < profile->GetKeymapCount() && !IsCancelled(); ++i) {
         CKeymap* keymap = profile->GetKeymap(i);
         CComPtr<IKeyMap> item;
-        if (!GetById(keymaps.Get(), keymap->GetGUID(), item) || !WriteAssignments(config, item.Get(), profile, keymap))
+        if (!GetServiceItemById(keymaps.Get(), keymap->GetGUID(), item) || !WriteAssignments(config, item.Get(), profile, keymap))
             return false;
     }
     CKeymap* current = profile->GetCurrentKeymap();
     CComPtr<IKeyMap> active;
-    return current && GetById(keymaps.Get(), current->GetGUID(), active) && SUCCEEDED(keymaps->SetActive(active.Get()));
+    return current && GetServiceItemById(keymaps.Get(), current->GetGUID(), active) && SUCCEEDED(keymaps->SetActive(active.Get()));
 }
 
 bool CKeypad::WriteAssignments(IKeypadConfig* config, IKeyMap* device, IKeypadProfile* profile, CKeymap* keymap)
 {
     CComPtr<IButtonAssignments> buttons;
     CComPtr<IKeyAssignments> keys;
-    if (!SubObject(device, IID_IButtonAssignments, buttons) || !SubObject(device, IID_IKeyAssignments, keys))
+    if (!GetServiceSubObject(device, IID_IButtonAssignments, buttons) || !GetServiceSubObject(device, IID_IKeyAssignments, keys))
         return false;
     for (uint32_t bit : m_keymapButtons) {
         const int button = DeviceBitToButton(bit);
@@ -283,7 +257,7 @@ bool CKeypad::WriteAssignments(IKeypadConfig* config, IKeyMap* device, IKeypadPr
 bool CKeypad::WriteLeds(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile)
 {
     CComPtr<ILedManager> leds;
-    if (!SubObject(device, IID_ILedManager, leds))
+    if (!GetServiceSubObject(device, IID_ILedManager, leds))
         return false;
     for (LONG i = 0;; ++i) {
         CComPtr<ILed> led;
@@ -332,14 +306,14 @@ bool CKeypad::WriteMacros(IKeypadConfig* config, IMacroManager* macros)
         // A macro without events goes out as an empty block, which reads back as empty.
         const std::vector<uint8_t> data = MacroEventsToMacroData(macro->m_events);
         CComPtr<IMacro> device;
-        if (IsNullGuid(macro->m_id) || !GetById(macros, macro->m_id, device)) {
+        if (IsNullGuid(macro->m_id) || !GetServiceItemById(macros, macro->m_id, device)) {
             GUID id = {};
             if (FAILED(macros->Create(device.Receive())) || FAILED(device->GetId(&id)))
                 return false;
             macro->SetGUID(id);
         }
         CString name;
-        if (!ReadName(device.Get(), name))
+        if (!ReadServiceName(device.Get(), name))
             return false;
         if (name.CompareNoCase(macro->GetName()) != 0 && FAILED(device->SetName(macro->GetName())))
             return false;
@@ -401,7 +375,7 @@ bool CKeypad::ReadProfileDetails(IKeypadConfig* config, IProfile* device, IKeypa
         CComPtr<IKeyMapManager> keymaps;
         CComPtr<IKeyMap> activeKeymap;
         GUID activeId = {};
-        if (!SubObject(device, IID_IKeyMapManager, keymaps))
+        if (!GetServiceSubObject(device, IID_IKeyMapManager, keymaps))
             return false;
         if (keymapsByName)
             profile->RemoveAllKeymaps();
@@ -415,7 +389,7 @@ bool CKeypad::ReadProfileDetails(IKeypadConfig* config, IProfile* device, IKeypa
             CKeymap* keymap = profile->FindKeymapByGUID(id);
             if (!keymap && keymapsByName) {
                 CString name;
-                if (!ReadName(item.Get(), name))
+                if (!ReadServiceName(item.Get(), name))
                     return false;
                 keymap = profile->AddKeymap(name);
                 keymap->SetGUID(id);
@@ -437,11 +411,11 @@ bool CKeypad::ReadProperties(IProfile* device, IKeypadProfile* profile)
     CComPtr<IProfileProperties> properties;
     CString name;
     GUID id = {};
-    if (!ReadName(device, name) || FAILED(device->GetId(&id)))
+    if (!ReadServiceName(device, name) || FAILED(device->GetId(&id)))
         return false;
     profile->SetName(name);
     profile->SetGUID(id);
-    if (!SubObject(device, IID_IProfileProperties, properties))
+    if (!GetServiceSubObject(device, IID_IProfileProperties, properties))
         return false;
     wchar_t buffer[kApplicationBytes / sizeof(wchar_t) + 1] = {};
     DWORD stored = 0;
@@ -464,7 +438,7 @@ bool CKeypad::ReadKeymapAssignments(IKeypadConfig* config, IKeyMap* device, IKey
 {
     CComPtr<IButtonAssignments> buttons;
     CComPtr<IKeyAssignments> keys;
-    if (!SubObject(device, IID_IButtonAssignments, buttons) || !SubObject(device, IID_IKeyAssignments, keys))
+    if (!GetServiceSubObject(device, IID_IButtonAssignments, buttons) || !GetServiceSubObject(device, IID_IKeyAssignments, keys))
         return false;
     if (!m_keymapButtons.empty()) {
         std::vector<ServiceAssignment> records(m_keymapButtons.size());
@@ -502,7 +476,7 @@ bool CKeypad::ReadKeymapAssignments(IKeypadConfig* config, IKeyMap* device, IKey
 bool CKeypad::ReadLeds(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile)
 {
     CComPtr<ILedManager> leds;
-    if (!SubObject(device, IID_ILedManager, leds))
+    if (!GetServiceSubObject(device, IID_ILedManager, leds))
         return false;
     for (LONG i = 0;; ++i) {
         CComPtr<ILed> led;
@@ -536,7 +510,7 @@ bool CKeypad::ReadMacro(IKeypadConfig* config, IMacro* device)
     GUID id = {};
     DWORD size = 0;
     BYTE* data = nullptr;
-    if (!ReadName(device, name) || FAILED(device->GetId(&id)) || FAILED(device->GetData(&size, &data)))
+    if (!ReadServiceName(device, name) || FAILED(device->GetId(&id)) || FAILED(device->GetData(&size, &data)))
         return false;
     std::vector<CMacroEvent> events;
     // An empty block is an empty macro; a malformed one is not taken.

@@ -3,6 +3,7 @@
 #include "CConverterKeyDefinitions.h"
 #include "CMessageLog.h"
 #include "ConverterDriver.h"
+#include "ExeFolder.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -11,25 +12,6 @@
 
 namespace
 {
-// The running program's folder with a trailing backslash; empty when it cannot be had.
-CString ProgramFolder()
-{
-    std::vector<wchar_t> buffer(MAX_PATH);
-    for (;;) {
-        DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0)
-            return CString();
-        if (length < buffer.size())
-            break;
-        if (buffer.size() >= 32768)
-            return CString();
-        buffer.resize(buffer.size() * 2);
-    }
-    CString path(buffer.data());
-    int separator = path.ReverseFind(L'\\');
-    return separator < 0 ? CString() : path.Left(separator + 1);
-}
-
 // The user's application-data folder + "\Velmora\", or the program folder without one.
 CString DefaultDataFolder(const CString& programFolder)
 {
@@ -44,7 +26,7 @@ int wmain(int argc, wchar_t** argv)
 {
     CMessageLog log(CMessageLog::Target::StandardOutput);
     ConverterEnvironment environment;
-    environment.programFolder = ProgramFolder();
+    environment.programFolder = GetModuleFolder();
     // The key data files are found beside the program, also by name alone.
     if (!environment.programFolder.IsEmpty())
         SetCurrentDirectoryW(environment.programFolder);
