@@ -326,3 +326,31 @@ TEST_F(Keypad, ReadingTwoMacrosOfOneNameKeepsBoth)
     EXPECT_NE(reread.FindMacroByName(L"Combo"), nullptr);
     EXPECT_NE(reread.FindMacroByName(L"COMBO (2)"), nullptr);
 }
+
+TEST_F(Keypad, ApplicationNamesUpTo127CharactersAreWritten)
+{
+    struct Case { int length; bool written; };
+    const Case cases[] = { { 127, true }, { 128, false } };
+    for (const Case& c : cases) {
+        ASSERT_HRESULT_SUCCEEDED(m_control->Reset());
+        CVelmoraConfig store(&m_keys.table);
+        CKeypad keypad(&m_keys.table);
+        ASSERT_TRUE(keypad.Initialize(&store));
+        ASSERT_TRUE(keypad.SyncConfig(&store, 1, 0xFFF));
+        IKeypadProfile* profile = store.GetProfile(0);
+        profile->SetApplicationName(CString(L'a', c.length));
+        profile->SetAutoSwitch(true);
+        ASSERT_TRUE(keypad.SyncConfig(&store, 0, 0xFFF));
+        ASSERT_TRUE(WaitIdle(keypad));
+        EXPECT_EQ(keypad.GetLastSyncResult(), c.written ? 1 : 0) << c.length;
+        EXPECT_EQ(profile->IsChanged(), !c.written) << c.length;
+
+        CVelmoraConfig reread(&m_keys.table);
+        CKeypad again(&m_keys.table);
+        ASSERT_TRUE(again.Initialize(&reread));
+        ASSERT_TRUE(again.SyncConfig(&reread, 1, 0xFFF));
+        IKeypadProfile* read = reread.GetProfile(0);
+        EXPECT_EQ(read->GetApplicationName().GetLength(), c.written ? c.length : 0) << c.length;
+        EXPECT_EQ(read->GetAutoSwitch(), c.written) << c.length;
+    }
+}
