@@ -1,13 +1,12 @@
 // The private window messages the skinned controls and pages exchange (WM_USER based, the
 // numbers are fixed). A control's click reaches its parent as WM_COMMAND with the control's
 // window handle in lParam; the parent finds the item with CGUIItems::FindItemByHwnd.
+// The two progress messages (0x41E, 0x41F) belong to CProgressMessenger.h.
 //   message                          wParam                     lParam
 #pragma once
 
 #include <windows.h>
 
-constexpr UINT WM_GUI_PROGRESS = 0x41E;                 // the messenger            percent
-constexpr UINT WM_GUI_PROGRESS_TEXT = 0x41F;            // the messenger            page file name
 constexpr UINT WM_GUI_SLIDER_POSCHANGED = 0x446;        // position                 item id
 constexpr UINT WM_GUI_SLIDER_POSCHANGING = 0x447;       // position                 item id
 constexpr UINT WM_GUI_SLIDERTRACK_CLICK = 0x448;        // item id                  MAKELPARAM(x, y)

@@ -1,0 +1,291 @@
+#include "ItemBuilders.h"
+
+#include "BitmapHelpers.h"
+#include "CBitmapBtn.h"
+#include "CBitmapItem.h"
+#include "CClientDC.h"
+#include "CFontItem.h"
+#include "CKeyboardDef.h"
+#include "CKeyboardLayoutSetting.h"
+#include "CLangTable.h"
+#include "CPanelBitmap.h"
+#include "CSkinResourceList.h"
+#include "CTextItem.h"
+#include "SkinValues.h"
+#include "Utf8.h"
+#include "Vocabulary.h"
+
+#include <cstring>
+#include <memory>
+
+using namespace SkinValues;
+
+namespace
+{
+void FinishItem(CGUIItem& item, int id, int kind, HWND wnd, CWnd* parent)
+{
+    item.m_id = id;
+    item.m_kind = kind;
+    item.m_hWnd = wnd;
+    item.m_pParentWnd = parent;
+    if (wnd)
+        ::SetPropW(wnd, kItemIdProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(id)));
+}
+
+// The window a control is created in: the bitmap item named by windowid, else the owner.
+CWnd* ParentOf(const pugi::xml_node& element, CWnd* owner, const CGUIItems& items)
+{
+    if (!HasAttribute(element, "windowid"))
+        return owner;
+    CBitmapItem* host = items.FindItemOfKind<CBitmapItem>(GetGUIItemId(Attribute(element, "windowid")), GUIKIND_BITMAPITEM);
+    return host ? static_cast<CWnd*>(host) : owner;
+}
+
+CGUIItem* BuildLang(const pugi::xml_node& element, CWnd* owner, CGUIItems&)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    auto table = std::make_unique<CLangTable>();
+    int size = 0;
+    const uint8_t* bytes = FindLangFile(Attribute(element, "file").GetString(), &size);
+    if (bytes)
+        table->ParseFile(bytes, size);
+    table->ReadSkinOverrides(element);
+    FinishItem(*table, id, GUIKIND_LANG, nullptr, owner);
+    return table.release();
+}
+
+CGUIItem* BuildKeyboardLayout(const pugi::xml_node& element, CWnd* owner, CGUIItems&)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    auto layout = std::make_unique<CKeyboardLayoutSetting>();
+    layout->m_layout = Attribute(element, "kbdlayout");
+    layout->m_items = Attribute(element, "kbditems");
+    FinishItem(*layout, id, GUIKIND_KBLAYOUT, nullptr, owner);
+    return layout.release();
+}
+
+CGUIItem* BuildFont(const pugi::xml_node& element, CWnd* owner, CGUIItems&)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    LOGFONTW logFont = {};
+    logFont.lfPitchAndFamily = FF_SWISS;
+    const CString typeface = Attribute(element, "typeface");
+    if (!typeface.IsEmpty())
+        lstrcpynW(logFont.lfFaceName, typeface, LF_FACESIZE);
+    const int pitch = Integer(element, "pitch");
+    const int bold = Integer(element, "boldlevel");
+    const int width = Integer(element, "width");
+    if (pitch > 0)
+        logFont.lfHeight = pitch;
+    if (bold > 0)
+        logFont.lfWeight = bold;
+    if (width > 0)
+        logFont.lfWidth = width;
+    CString fontFile = Utf8ToWide(element.child_value());
+    fontFile.Trim();
+    if (!fontFile.IsEmpty())
+        GetSkinResource(fontFile, kSkinFont);
+    auto font = std::make_unique<CFontItem>();
+    font->CreateFontIndirect(&logFont);
+    FinishItem(*font, id, GUIKIND_FONT, nullptr, owner);
+    return font.release();
+}
+
+CGUIItem* BuildBitmapItem(const pugi::xml_node& element, CWnd* owner, CGUIItems&)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    if (Boolean(element, "moveable", true))
+        style |= WS_DISABLED;
+    auto item = std::make_unique<CBitmapItem>();
+    if (!item->Create(Rect(element, id), owner, style))
+        return nullptr;
+    item->SetBitmap(Picture(element, id, "SBMN"), Picture(element, id, "SBMM"));
+    if (HasAttribute(element, "tooltip"))
+        item->SetItemToolTipText(Attribute(element, "tooltip"));
+    FinishItem(*item, id, GUIKIND_BITMAPITEM, item->m_hWnd, owner);
+    return item.release();
+}
+
+struct ButtonLayout
+{
+    DWORD style;
+    UINT format;
+};
+
+ButtonLayout LayoutOf(const pugi::xml_node& element, int id, UINT multilineBreak)
+{
+    ButtonLayout layout = { WS_VISIBLE | BS_MULTILINE | BS_VCENTER | BS_OWNERDRAW, DT_EDITCONTROL | DT_MODIFYSTRING };
+    switch (Justification(element))
+    {
+    case Justify::Centre:
+        layout.style |= BS_CENTER;
+        layout.format |= DT_CENTER;
+        break;
+    case Justify::Right:
+        layout.style |= BS_RIGHT;
+        layout.format |= DT_RIGHT;
+        break;
+    case Justify::Left:
+        layout.style |= BS_LEFT;
+        layout.format |= DT_LEFT;
+        break;
+    }
+    layout.format |= Multiline(element, id) ? multilineBreak : (DT_SINGLELINE | DT_WORDBREAK | DT_VCENTER);
+    return layout;
+}
+
+CGUIItem* BuildButton(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    static const char* const kStates[] = { "SBMN", "SBMO", "SBMD", "SBMDS" };
+    CBitmap* images[4] = {};
+    for (int state = 0; state < 4; ++state)
+        images[state] = Picture(element, id, kStates[state]);
+    CBitmap* mask = Picture(element, id, "SBMM");
+    const ButtonLayout layout = LayoutOf(element, id, DT_WORDBREAK);
+    CWnd* parent = ParentOf(element, owner, items);
+    const CRect rect = Rect(element, id);
+
+    auto button = std::make_unique<CBitmapBtn>();
+    if (!button->Create(rect, parent, layout.style))
+        return nullptr;
+    button->SetTextFormat(layout.format);
+    if (CFontItem* font = Font(element, id, items))
+    {
+        button->SetFont(*font, true);
+        button->SetFontHandle(*font);
+    }
+    button->SetBitmaps(images[0], images[1], images[2], images[3], rect.Width(), rect.Height(), mask);
+    if (HasAttribute(element, "tooltip"))
+        button->SetItemToolTipText(Attribute(element, "tooltip"));
+    button->SetCheckBox(Boolean(element, "ischeckbox", false));
+    const CString caption = OverriddenAttribute(element, id, "caption");
+    if (!caption.IsEmpty())
+    {
+        const int caseMode = CaseMode(element, id);
+        for (int state = 0; state < 4; ++state)
+        {
+            COLORREF colour = 0;
+            if (Colour(element.child(kStates[state]), "fontclr", colour))
+                button->SetCaptionColour(static_cast<CBitmapBtn::CaptionState>(state), colour);
+        }
+        button->SetButtonText(caption, caseMode);
+    }
+    button->SetCaptionOffset(Integer(element, "lmargin"));
+    FinishItem(*button, id, GUIKIND_BITMAPBTN, button->m_hWnd, parent);
+    return button.release();
+}
+
+CGUIItem* BuildTextItem(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    CWnd* parent = ParentOf(element, owner, items);
+    const bool interactive = Boolean(element, "interactive", false);
+    auto text = std::make_unique<CTextItem>();
+    if (!text->Create(Rect(element, id), parent, interactive))
+        return nullptr;
+    UINT format = 0;
+    const Justify justify = Justification(element);
+    const bool multiline = Multiline(element, id);
+    if (justify != Justify::Left || multiline)
+    {
+        format = justify == Justify::Centre ? DT_CENTER : justify == Justify::Right ? DT_RIGHT : DT_LEFT;
+        format |= multiline ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER);
+    }
+    text->SetTextFormat(format);
+    if (HasAttribute(element, "checkboxid"))
+        text->SetBuddy(items.FindItemOfKind<CBitmapBtn>(GetGUIItemId(Attribute(element, "checkboxid")), GUIKIND_BITMAPBTN));
+    if (CFontItem* font = Font(element, id, items))
+    {
+        text->SetFont(*font, true);
+        text->SetFontHandle(*font);
+    }
+    if (HasAttribute(element, "tooltip"))
+        text->SetItemToolTipText(Attribute(element, "tooltip"));
+    COLORREF colour = 0;
+    if (Colour(element, "fontclr", colour))
+        text->SetColour(colour);
+    if (Colour(element, "fontclrhi", colour))
+        text->SetHoverColour(colour);
+    text->SetText(Attribute(element, "textkey"), CaseMode(element, id));
+    FinishItem(*text, id, GUIKIND_TEXTITEM, text->m_hWnd, parent);
+    return text.release();
+}
+
+struct BuilderEntry
+{
+    const char* element;
+    ItemBuilder builder;
+};
+
+const BuilderEntry kBuilders[] = {
+    { "LANG", BuildLang },
+    { "KBLAYOUT", BuildKeyboardLayout },
+    { "FONT", BuildFont },
+    { "BITMAPITEM", BuildBitmapItem },
+    { "BUTTON", BuildButton },
+    { "TEXTITEM", BuildTextItem },
+};
+}
+
+ItemBuilder FindItemBuilder(const char* element)
+{
+    for (const BuilderEntry& entry : kBuilders)
+        if (std::strcmp(entry.element, element) == 0)
+            return entry.builder;
+    return nullptr;
+}
+
+CGUIItem* BuildPanelBitmap(const pugi::xml_node& element, CWnd* owner, int id)
+{
+    CString name = Utf8ToWide(element.child_value());
+    name.Trim();
+    CBitmap* picture = name.IsEmpty() ? nullptr : FindSkinPicture(name.GetString());
+    if (!picture || picture->IsNull())
+        return nullptr;
+    const CSize size = picture->GetSize();
+    auto bitmap = std::make_unique<CPanelBitmap>();
+    CClientDC screen(nullptr);
+    if (!CopyBitmapSection(*bitmap, screen, *picture, 0, 0, size.cx, size.cy))
+        return nullptr;
+    FinishItem(*bitmap, id, GUIKIND_PANELBITMAP, nullptr, owner);
+    return bitmap.release();
+}
+
+bool LoadKeyboardDefinitions(const pugi::xml_node& root, CWnd* owner)
+{
+    const pugi::xml_node element = root.child("KEYBOARDDEF");
+    if (!element || !HasAttribute(element, "name") || !HasAttribute(element, "file"))
+        return false;
+    int size = 0;
+    const uint8_t* bytes = FindBinFile(Attribute(element, "file").GetString(), &size);
+    bool loaded = g_keyboardDef.Load(bytes, size);
+    if (loaded && HasAttribute(element, "kbddefaults"))
+    {
+        int defaultsSize = 0;
+        const uint8_t* defaults = FindBinFile(Attribute(element, "kbddefaults").GetString(), &defaultsSize);
+        loaded = g_keyboardDef.LoadDefaults(defaults, defaultsSize);
+    }
+    if (loaded)
+        FinishItem(g_keyboardDef, ItemId(element), GUIKIND_KBDDEF, nullptr, owner);
+    return loaded;
+}
+
+int GetItemIdProperty(HWND wnd)
+{
+    HANDLE value = wnd ? ::GetPropW(wnd, kItemIdProperty) : nullptr;
+    return value ? static_cast<int>(reinterpret_cast<INT_PTR>(value)) : -1;
+}

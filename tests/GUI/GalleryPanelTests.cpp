@@ -1,0 +1,222 @@
+#include "BitmapHelpers.h"
+#include "CBitmapBtn.h"
+#include "CBitmapItem.h"
+#include "CPopupBox.h"
+#include "CRgn.h"
+#include "CSkinResourceList.h"
+#include "CTextItem.h"
+#include "ExeFolder.h"
+#include "GUIPanelResource.h"
+#include "ItemBuilders.h"
+#include "Utf8.h"
+#include "Vocabulary.h"
+#include "WindowTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+// The gallery page as a popup that records the commands its controls send.
+class CGalleryPanel : public CPopupBox
+{
+public:
+    std::vector<HWND> m_commands;
+
+    CGalleryPanel() : CPopupBox(IDD_GUIPANEL, L"GalleryPage.xml", nullptr) {}
+
+    template <class T>
+    T* Find(const wchar_t* name, int kind)
+    {
+        return m_items.FindItemOfKind<T>(GetGUIItemId(name), kind);
+    }
+
+protected:
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message == WM_COMMAND && lParam)
+        {
+            m_commands.push_back(reinterpret_cast<HWND>(lParam));
+            return true;
+        }
+        return CPopupBox::OnWndMsg(message, wParam, lParam, result);
+    }
+};
+
+// A panel whose page is missing: it keeps its template's size.
+class CMissingPagePanel : public CPopupBox
+{
+public:
+    CMissingPagePanel() : CPopupBox(IDD_GUIPANEL, L"NoSuchPage.xml", nullptr) {}
+};
+
+class GalleryPanelTest : public testing::Test
+{
+protected:
+    CString m_savedExeFolder;
+
+    void SetUp() override
+    {
+        m_savedExeFolder = g_exeFolder;
+        CString relative = Utf8ToWide(VELMORA_SKIN_FOLDER);
+        relative.Replace(L'/', L'\\');
+        g_exeFolder = GetModuleFolder() + relative + L"\\";
+        FreeSkinResources();
+        InitVocabularyTables();
+    }
+    void TearDown() override
+    {
+        FreeSkinResources();
+        g_exeFolder = m_savedExeFolder;
+    }
+
+    static bool Show(CGalleryPanel& panel)
+    {
+        if (!panel.Create())
+            return false;
+        panel.ShowWindow(SW_SHOW);
+        panel.UpdateWindow();
+        return WindowTest::BringToForeground(panel.m_hWnd);
+    }
+};
+
+CPoint CentreOf(HWND wnd)
+{
+    CRect rect;
+    ::GetClientRect(wnd, &rect);
+    return CPoint(rect.Width() / 2, rect.Height() / 2);
+}
+}
+
+TEST_F(GalleryPanelTest, PanelIsItsBackgroundsSizeWithItsMasksRegion)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    CRect rect;
+    panel.GetWindowRect(&rect);
+    EXPECT_EQ(rect, CRect(0, 0, 480, 320));
+    ASSERT_NE(panel.GetMask(), nullptr);
+
+    CRgn expected(CreateRegionFromBitmap(FindSkinPicture(L"gallery_mask.bmp")->GetHandle()));
+    CRgn actual;
+    ASSERT_TRUE(actual.CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(::GetWindowRgn(panel.m_hWnd, actual), ERROR);
+    EXPECT_TRUE(actual.EqualRgn(expected));
+    EXPECT_FALSE(actual.PtInRegion(0, 0)) << "the rounded corner is cut away";
+    EXPECT_TRUE(actual.PtInRegion(240, 160));
+
+    // Painted from the background: the line under the header band.
+    WindowTest::PumpFor(200);
+    EXPECT_EQ(WindowTest::ScreenPixel(panel.m_hWnd, CPoint(240, 60)), RGB(90, 140, 200));
+}
+
+TEST_F(GalleryPanelTest, ItemWindowsCarryTheirIdAndShownText)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* apply = panel.Find<CBitmapBtn>(L"BUTTON_APPLY", GUIKIND_BITMAPBTN);
+    auto* exitButton = panel.Find<CBitmapBtn>(L"BUTTON_EXIT", GUIKIND_BITMAPBTN);
+    auto* heading = panel.Find<CTextItem>(L"TEXT_ASSIGNBUTTONS_HEADING", GUIKIND_TEXTITEM);
+    auto* inside = panel.Find<CBitmapBtn>(L"BUTTON_RESET", GUIKIND_BITMAPBTN);
+    auto* host = panel.Find<CBitmapItem>(L"BITMAP_BACKGROUND_RECT", GUIKIND_BITMAPITEM);
+    ASSERT_TRUE(apply && exitButton && heading && inside && host);
+    EXPECT_EQ(apply->GetWindowText(), L"Apply");
+    EXPECT_EQ(exitButton->GetWindowText(), L"EXIT");
+    EXPECT_EQ(heading->GetWindowText(), L"Skinned gallery");
+    EXPECT_EQ(::GetParent(inside->m_hWnd), host->m_hWnd);
+    for (int i = 0; i < panel.GetItems().GetCount(); ++i)
+    {
+        CGUIItem* item = panel.GetItems().GetAt(i);
+        if (item->HasWindow())
+        {
+            EXPECT_EQ(GetItemIdProperty(item->m_hWnd), item->m_id) << item->m_id;
+        }
+    }
+    CRgn shaped;
+    ASSERT_TRUE(shaped.CreateRectRgn(0, 0, 0, 0));
+    EXPECT_NE(::GetWindowRgn(exitButton->m_hWnd, shaped), ERROR) << "the masked button is shaped";
+    EXPECT_FALSE(shaped.PtInRegion(0, 0));
+}
+
+TEST_F(GalleryPanelTest, ClickCheckBoxAndHoverReachTheParent)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* apply = panel.Find<CBitmapBtn>(L"BUTTON_APPLY", GUIKIND_BITMAPBTN);
+    auto* check = panel.Find<CBitmapBtn>(L"BUTTON_CHKBOX_SLCT_SHIFT", GUIKIND_BITMAPBTN);
+    auto* label = panel.Find<CTextItem>(L"TEXT_SLCT_SHIFT", GUIKIND_TEXTITEM);
+    auto* inside = panel.Find<CBitmapBtn>(L"BUTTON_RESET", GUIKIND_BITMAPBTN);
+    ASSERT_TRUE(apply && check && label && inside);
+
+    // Hover: the mouse over the button captures it and shows the hover image.
+    CPoint centre = CentreOf(apply->m_hWnd);
+    CPoint screen = centre;
+    apply->ClientToScreen(&screen);
+    ASSERT_TRUE(WindowTest::MoveMouseTo(screen));
+    EXPECT_TRUE(WindowTest::PumpUntil([&] { return apply->IsHovering(); }));
+    WindowTest::PumpFor(100);
+    const COLORREF hoverEdge = WindowTest::ScreenPixel(apply->m_hWnd, CPoint(0, 10));
+    EXPECT_EQ(hoverEdge, RGB(170, 200, 240)) << "the hover image's edge";
+    ASSERT_TRUE(WindowTest::MoveMouseTo(CPoint(screen.x, screen.y + 300)));
+    EXPECT_TRUE(WindowTest::PumpUntil([&] { return !apply->IsHovering(); }));
+
+    // A click: BN_CLICKED with the button's window reaches the page.
+    ASSERT_TRUE(WindowTest::ClickAt(apply->m_hWnd, centre));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !panel.m_commands.empty(); }));
+    EXPECT_EQ(panel.m_commands.back(), apply->m_hWnd);
+
+    // The check box toggles on the button going down and tells the page.
+    panel.m_commands.clear();
+    ASSERT_FALSE(check->IsChecked());
+    ASSERT_TRUE(WindowTest::ClickAt(check->m_hWnd, CentreOf(check->m_hWnd)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !panel.m_commands.empty(); }));
+    EXPECT_TRUE(check->IsChecked());
+    EXPECT_EQ(panel.m_commands.size(), 1u) << "the release sends nothing more";
+    EXPECT_EQ(panel.m_commands.back(), check->m_hWnd);
+
+    // Its label toggles it back and reports the check box's window.
+    panel.m_commands.clear();
+    ASSERT_TRUE(WindowTest::ClickAt(label->m_hWnd, CentreOf(label->m_hWnd)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !panel.m_commands.empty(); }));
+    EXPECT_FALSE(check->IsChecked());
+    EXPECT_EQ(panel.m_commands.back(), check->m_hWnd);
+
+    // A button inside the bitmap item: the item passes the command on to the page.
+    panel.m_commands.clear();
+    ASSERT_TRUE(WindowTest::ClickAt(inside->m_hWnd, CentreOf(inside->m_hWnd)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !panel.m_commands.empty(); }));
+    EXPECT_EQ(panel.m_commands.back(), inside->m_hWnd);
+}
+
+TEST_F(GalleryPanelTest, RecreatingTheWindowLoadsThePageOnce)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    const int count = panel.GetItems().GetCount();
+    EXPECT_GT(count, 10);
+    ASSERT_TRUE(panel.DestroyWindow());
+    EXPECT_FALSE(panel.IsCreated());
+    EXPECT_TRUE(panel.GetBackground()->IsNull()) << "the bitmaps are freed once, in OnDestroy";
+    ASSERT_TRUE(Show(panel));
+    EXPECT_EQ(panel.GetItems().GetCount(), count);
+    CRect rect;
+    panel.GetWindowRect(&rect);
+    EXPECT_EQ(rect.Size(), CSize(480, 320));
+}
+
+TEST_F(GalleryPanelTest, PanelWithoutItsPageKeepsItsTemplateSize)
+{
+    CMissingPagePanel panel;
+    ASSERT_TRUE(panel.Create());
+    EXPECT_TRUE(panel.IsCreated());
+    EXPECT_EQ(panel.GetItems().GetCount(), 0);
+    EXPECT_EQ(panel.GetBackground(), nullptr);
+    CRect rect;
+    panel.GetWindowRect(&rect);
+    EXPECT_GT(rect.Width(), 0);
+    EXPECT_GT(rect.Height(), 0);
+    panel.ShowWindow(SW_SHOWNOACTIVATE);
+    panel.UpdateWindow();
+    WindowTest::PumpFor(50);
+}
