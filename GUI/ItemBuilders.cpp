@@ -4,6 +4,7 @@
 #include "CBitmapBtn.h"
 #include "CBitmapItem.h"
 #include "CClientDC.h"
+#include "CEditItem.h"
 #include "CFontItem.h"
 #include "CKeyboardDef.h"
 #include "CKeyboardLayoutSetting.h"
@@ -225,6 +226,42 @@ CGUIItem* BuildTextItem(const pugi::xml_node& element, CWnd* owner, CGUIItems& i
     return text.release();
 }
 
+CGUIItem* BuildEdit(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    DWORD style = 0;
+    const Justify justify = Justification(element);
+    if (justify == Justify::Centre)
+        style |= ES_CENTER;
+    else if (justify == Justify::Right)
+        style |= ES_RIGHT;
+    CFontItem* font = Font(element, id, items);
+    auto edit = std::make_unique<CEditItem>();
+    COLORREF text = 0xFFFFFF;
+    COLORREF back = 0xFFFFFF;
+    COLORREF border = 0xFFFFFF;
+    Colour(element, "fontclr", text);
+    Colour(element, "backclr", back);
+    Colour(element, "bdrclr", border);
+    edit->SetColours(text, back, border);
+    COLORREF disabledText = text;
+    COLORREF disabledBack = back;
+    Colour(element, "disbfontclr", disabledText);
+    Colour(element, "disbbackclr", disabledBack);
+    edit->SetDisabledColours(disabledText, disabledBack);
+    if (!edit->Create(owner, Rect(element, id), style, 0, Integer(element, "bdrwidth"), font ? font->GetHandle() : nullptr))
+        return nullptr;
+    const int maximum = Integer(element, "max");
+    if (maximum > 0)
+        edit->LimitText(maximum);
+    if (HasAttribute(element, "tooltip"))
+        edit->SetItemToolTipText(Attribute(element, "tooltip"));
+    FinishItem(*edit, id, GUIKIND_EDIT, edit->m_hWnd, owner);
+    return edit.release();
+}
+
 struct BuilderEntry
 {
     const char* element;
@@ -238,6 +275,7 @@ const BuilderEntry kBuilders[] = {
     { "BITMAPITEM", BuildBitmapItem },
     { "BUTTON", BuildButton },
     { "TEXTITEM", BuildTextItem },
+    { "EDITCTRL", BuildEdit },
 };
 }
 

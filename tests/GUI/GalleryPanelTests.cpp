@@ -1,11 +1,13 @@
 #include "BitmapHelpers.h"
 #include "CBitmapBtn.h"
 #include "CBitmapItem.h"
+#include "CEditItem.h"
 #include "CPopupBox.h"
 #include "CRgn.h"
 #include "CSkinResourceList.h"
 #include "CTextItem.h"
 #include "ExeFolder.h"
+#include "GUIMessages.h"
 #include "GUIPanelResource.h"
 #include "ItemBuilders.h"
 #include "Utf8.h"
@@ -23,6 +25,7 @@ class CGalleryPanel : public CPopupBox
 {
 public:
     std::vector<HWND> m_commands;
+    std::vector<HWND> m_editChanges;
 
     CGalleryPanel() : CPopupBox(IDD_GUIPANEL, L"GalleryPage.xml", nullptr) {}
 
@@ -35,6 +38,8 @@ public:
 protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
     {
+        if (message == WM_GUI_EDIT_CHANGED)
+            m_editChanges.push_back(reinterpret_cast<HWND>(lParam));
         if (message == WM_COMMAND && lParam)
         {
             m_commands.push_back(reinterpret_cast<HWND>(lParam));
@@ -187,6 +192,34 @@ TEST_F(GalleryPanelTest, ClickCheckBoxAndHoverReachTheParent)
     ASSERT_TRUE(WindowTest::ClickAt(inside->m_hWnd, CentreOf(inside->m_hWnd)));
     ASSERT_TRUE(WindowTest::PumpUntil([&] { return !panel.m_commands.empty(); }));
     EXPECT_EQ(panel.m_commands.back(), inside->m_hWnd);
+}
+
+TEST_F(GalleryPanelTest, NumberOnlyEditKeepsItsRangeWhileTyping)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* edit = panel.Find<CEditItem>(L"EDITCTRL_INSERT_DELAY", GUIKIND_EDIT);
+    ASSERT_NE(edit, nullptr);
+    edit->SetNumbersOnly(true, 1, 100);
+    ASSERT_TRUE(WindowTest::ClickAt(edit->m_hWnd, CentreOf(edit->m_hWnd)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return ::GetFocus() == edit->m_hWnd; }));
+
+    // 0 first is below the minimum; 1, 0, 0 make 100; the next 0 (1000) and the letter,
+    // the minus sign and Home are refused.
+    for (WORD key : { WORD('0'), WORD('1'), WORD('0'), WORD(VK_NUMPAD0), WORD('0'), WORD('A'), WORD(VK_SUBTRACT), WORD(VK_HOME) })
+    {
+        WindowTest::TapKey(key);
+        WindowTest::PumpFor(40);
+    }
+    EXPECT_EQ(edit->GetWindowText(), L"100");
+    ASSERT_FALSE(panel.m_editChanges.empty());
+    EXPECT_EQ(panel.m_editChanges.back(), edit->m_hWnd);
+    EXPECT_EQ(panel.m_editChanges.size(), 3u) << "one report per accepted digit";
+
+    WindowTest::TapKey(VK_BACK);
+    WindowTest::PumpFor(40);
+    EXPECT_EQ(edit->GetWindowText(), L"10");
+    EXPECT_TRUE(edit->GetFrame().IsWindowVisible());
 }
 
 TEST_F(GalleryPanelTest, RecreatingTheWindowLoadsThePageOnce)
