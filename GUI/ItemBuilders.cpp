@@ -5,6 +5,7 @@
 #include "CBitmapItem.h"
 #include "CClientDC.h"
 #include "CEditItem.h"
+#include "CEditItemSingleKeyInputMMO.h"
 #include "CFontItem.h"
 #include "CKeyboardDef.h"
 #include "CKeyboardLayoutSetting.h"
@@ -262,6 +263,32 @@ CGUIItem* BuildEdit(const pugi::xml_node& element, CWnd* owner, CGUIItems& items
     return edit.release();
 }
 
+template <class TEdit>
+CGUIItem* BuildKeyEdit(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    CFontItem* font = Font(element, id, items);
+    auto edit = std::make_unique<TEdit>();
+    COLORREF text = 0xFFFFFF;
+    COLORREF back = 0xFFFFFF;
+    COLORREF border = 0xFFFFFF;
+    Colour(element, "fontclr", text);
+    Colour(element, "backclr", back);
+    Colour(element, "bdrclr", border);
+    edit->SetColours(text, back, border);
+    if (!edit->Create(owner, Rect(element, id), 0, 0, Integer(element, "bdrwidth"), font ? font->GetHandle() : nullptr))
+        return nullptr;
+    const int maximum = Integer(element, "max");
+    if (maximum > 0)
+        edit->LimitText(maximum);
+    // Without the registration the field falls back to key messages.
+    edit->RegisterRawKeyboard();
+    FinishItem(*edit, id, GUIKIND_EDITSINGLEKEY, edit->m_hWnd, owner);
+    return edit.release();
+}
+
 struct BuilderEntry
 {
     const char* element;
@@ -276,6 +303,8 @@ const BuilderEntry kBuilders[] = {
     { "BUTTON", BuildButton },
     { "TEXTITEM", BuildTextItem },
     { "EDITCTRL", BuildEdit },
+    { "EDITCTRLSK", BuildKeyEdit<CEditItemSingleKeyInput> },
+    { "EDITCTRLSKMMO", BuildKeyEdit<CEditItemSingleKeyInputMMO> },
 };
 }
 

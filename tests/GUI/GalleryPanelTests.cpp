@@ -2,6 +2,8 @@
 #include "CBitmapBtn.h"
 #include "CBitmapItem.h"
 #include "CEditItem.h"
+#include "CEditItemSingleKeyInputMMO.h"
+#include "CRawInputDevices.h"
 #include "CPopupBox.h"
 #include "CRgn.h"
 #include "CSkinResourceList.h"
@@ -16,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace
@@ -26,6 +29,7 @@ class CGalleryPanel : public CPopupBox
 public:
     std::vector<HWND> m_commands;
     std::vector<HWND> m_editChanges;
+    std::function<void(HWND)> m_onValueChanged;
 
     CGalleryPanel() : CPopupBox(IDD_GUIPANEL, L"GalleryPage.xml", nullptr) {}
 
@@ -38,6 +42,8 @@ public:
 protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
     {
+        if (message == WM_GUI_ITEM_VALUE_CHANGED && m_onValueChanged)
+            m_onValueChanged(reinterpret_cast<HWND>(lParam));
         if (message == WM_GUI_EDIT_CHANGED)
             m_editChanges.push_back(reinterpret_cast<HWND>(lParam));
         if (message == WM_COMMAND && lParam)
@@ -201,6 +207,9 @@ TEST_F(GalleryPanelTest, NumberOnlyEditKeepsItsRangeWhileTyping)
     auto* edit = panel.Find<CEditItem>(L"EDITCTRL_INSERT_DELAY", GUIKIND_EDIT);
     ASSERT_NE(edit, nullptr);
     edit->SetNumbersOnly(true, 1, 100);
+    // The page's key-capture field holds the keyboard's raw input, which leaves no key
+    // messages for other fields; a page without one types normally.
+    g_rawInputDevices.Unregister();
     ASSERT_TRUE(WindowTest::ClickAt(edit->m_hWnd, CentreOf(edit->m_hWnd)));
     ASSERT_TRUE(WindowTest::PumpUntil([&] { return ::GetFocus() == edit->m_hWnd; }));
 
@@ -220,6 +229,50 @@ TEST_F(GalleryPanelTest, NumberOnlyEditKeepsItsRangeWhileTyping)
     WindowTest::PumpFor(40);
     EXPECT_EQ(edit->GetWindowText(), L"10");
     EXPECT_TRUE(edit->GetFrame().IsWindowVisible());
+}
+
+TEST_F(GalleryPanelTest, KeyCaptureFieldReportsACombinationFromRawInput)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* capture = panel.Find<CEditItemSingleKeyInputMMO>(L"EDITCTRL_POPUP_SINGLEKEYENTRY", GUIKIND_EDITSINGLEKEY);
+    ASSERT_NE(capture, nullptr);
+    ASSERT_TRUE(g_rawInputDevices.IsRegistered());
+    struct Seen
+    {
+        uint8_t mask;
+        int state;
+        CString key;
+    };
+    std::vector<Seen> seen;
+    panel.m_onValueChanged = [&](HWND wnd) {
+        if (wnd == capture->m_hWnd)
+            seen.push_back({ capture->GetModifierMask(), capture->GetCaptureState(), capture->GetKeyName() });
+    };
+    auto send = [](WORD key, bool up) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        ::SendInput(1, &input, sizeof(input));
+        WindowTest::PumpFor(60);
+    };
+    send(VK_LCONTROL, false);
+    send('A', false);
+    send('A', true);
+    send(VK_LCONTROL, true);
+
+    ASSERT_EQ(seen.size(), 3u) << "Ctrl down, A down and A up; the release of Ctrl reports nothing";
+    EXPECT_EQ(seen[0].mask, 4);
+    EXPECT_EQ(seen[0].state, 1);
+    EXPECT_EQ(seen[2].mask, 4) << "Ctrl+A";
+    EXPECT_EQ(seen[2].state, 6);
+    EXPECT_FALSE(seen[2].key.IsEmpty());
+    EXPECT_EQ(capture->GetModifierMask(), 0) << "releasing Ctrl clears it";
+    EXPECT_EQ(capture->GetWindowText(), seen[2].key);
+    panel.DestroyWindow();
+    EXPECT_FALSE(g_rawInputDevices.IsRegistered()) << "the field's end ends the registration";
 }
 
 TEST_F(GalleryPanelTest, RecreatingTheWindowLoadsThePageOnce)
