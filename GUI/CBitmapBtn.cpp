@@ -111,7 +111,12 @@ void CBitmapBtn::SetHighlighted(bool highlighted)
 
 void CBitmapBtn::SetButtonText(const CString& text, int caseMode)
 {
-    m_caption = ShownText(text, caseMode);
+    SetCaption(ShownText(text, caseMode));
+}
+
+void CBitmapBtn::SetCaption(const CString& caption)
+{
+    m_caption = caption;
     SetWindowText(m_caption);
     Invalidate(false);
 }

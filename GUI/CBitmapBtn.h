@@ -83,14 +83,18 @@ protected:
     // Implementation
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // The image and caption colour for the owner-draw state.
+    virtual const CBitmap& StateImage(UINT itemState) const;
+    virtual COLORREF CaptionColour(UINT itemState) const;
+    const CBitmap& Image(CaptionState state) const { return m_images[state]; }
+    COLORREF StateColour(CaptionState state) const { return m_captionColours[state]; }
+    void SetCaption(const CString& caption);
 
 private:
     void OnMouseMove(UINT flags, POINT point);
     bool OnLButtonDown();
     void DrawItem(const DRAWITEMSTRUCT& item);
     void DrawImage(CDCHandle& dc, const CRect& rect, const CBitmap& image) const;
-    const CBitmap& StateImage(UINT itemState) const;
-    COLORREF CaptionColour(UINT itemState) const;
 };
 
 // A copy of the picture scaled to width x height; empty when there is no picture.

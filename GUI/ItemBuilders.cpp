@@ -8,6 +8,8 @@
 #include "CEditItemSingleKeyInputMMO.h"
 #include "CFontItem.h"
 #include "CKeyboardDef.h"
+#include "CKeyboardKeyItem.h"
+#include "KeyId.h"
 #include "CKeyboardLayoutSetting.h"
 #include "CLangTable.h"
 #include "CPanelBitmap.h"
@@ -263,6 +265,56 @@ CGUIItem* BuildEdit(const pugi::xml_node& element, CWnd* owner, CGUIItems& items
     return edit.release();
 }
 
+// A key's picture: its own child first, else the list's shared BUTTONBITMAPS.
+CBitmap* KeyPicture(const pugi::xml_node& element, int id, const char* child)
+{
+    if (CBitmap* own = Picture(element, id, child))
+        return own;
+    return Picture(element.parent().child("BUTTONBITMAPS"), id, child);
+}
+
+CGUIItem* BuildKeyboardKey(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    static const char* const kStates[] = { "SBMN", "SBMO", "SBMD", "SBMDS" };
+    CBitmap* images[4] = {};
+    for (int state = 0; state < 4; ++state)
+        images[state] = KeyPicture(element, id, kStates[state]);
+    CBitmap* mask = KeyPicture(element, id, "SBMM");
+    const ButtonLayout layout = LayoutOf(element, id, DT_WORDBREAK | DT_VCENTER);
+    CWnd* parent = ParentOf(element.parent(), owner, items);
+    const CRect rect = Rect(element, id);
+
+    auto key = std::make_unique<CKeyboardKeyItem>();
+    if (!key->Create(rect, parent, layout.style))
+        return nullptr;
+    key->SetTextFormat(layout.format);
+    if (CFontItem* font = Font(element, id, items))
+    {
+        key->SetFont(*font, true);
+        key->SetFontHandle(*font);
+    }
+    key->SetBitmaps(images[0], images[1], images[2], images[3], rect.Width(), rect.Height(), mask);
+    if (HasAttribute(element, "tooltip"))
+        key->SetItemToolTipText(Attribute(element, "tooltip"));
+    key->SetCheckBox(Boolean(element, "ischeckbox", false));
+    for (int state = 0; state < 4; ++state)
+    {
+        COLORREF colour = 0;
+        if (Colour(element.child(kStates[state]), "fontclr", colour))
+            key->SetCaptionColour(static_cast<CBitmapBtn::CaptionState>(state), colour);
+    }
+    const CString caption = OverriddenAttribute(element, id, "caption");
+    if (!caption.IsEmpty())
+        key->SetButtonText(caption, CaseMode(element, id));
+    if (HasAttribute(element, "kbddefid"))
+        key->SetKey(HashKeyName(Attribute(element, "kbddefid")));
+    FinishItem(*key, id, GUIKIND_KBDKEY, key->m_hWnd, parent);
+    return key.release();
+}
+
 template <class TEdit>
 CGUIItem* BuildKeyEdit(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
 {
@@ -303,6 +355,7 @@ const BuilderEntry kBuilders[] = {
     { "BUTTON", BuildButton },
     { "TEXTITEM", BuildTextItem },
     { "EDITCTRL", BuildEdit },
+    { "KBDKEY", BuildKeyboardKey },
     { "EDITCTRLSK", BuildKeyEdit<CEditItemSingleKeyInput> },
     { "EDITCTRLSKMMO", BuildKeyEdit<CEditItemSingleKeyInputMMO> },
 };

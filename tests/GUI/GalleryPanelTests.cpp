@@ -3,6 +3,8 @@
 #include "CBitmapItem.h"
 #include "CEditItem.h"
 #include "CEditItemSingleKeyInputMMO.h"
+#include "CKeyboardDef.h"
+#include "CKeyboardKeyItem.h"
 #include "CRawInputDevices.h"
 #include "CPopupBox.h"
 #include "CRgn.h"
@@ -30,6 +32,8 @@ public:
     std::vector<HWND> m_commands;
     std::vector<HWND> m_editChanges;
     std::function<void(HWND)> m_onValueChanged;
+    std::vector<UINT> m_keyMessages;
+    std::vector<int> m_keyIds;
 
     CGalleryPanel() : CPopupBox(IDD_GUIPANEL, L"GalleryPage.xml", nullptr) {}
 
@@ -42,6 +46,12 @@ public:
 protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
     {
+        if (message == WM_GUI_KBDKEY_MOUSEMOVE || message == WM_GUI_KBDKEY_CLICKED)
+        {
+            if (m_keyMessages.empty() || m_keyMessages.back() != message)
+                m_keyMessages.push_back(message);
+            m_keyIds.push_back(static_cast<int>(lParam));
+        }
         if (message == WM_GUI_ITEM_VALUE_CHANGED && m_onValueChanged)
             m_onValueChanged(reinterpret_cast<HWND>(lParam));
         if (message == WM_GUI_EDIT_CHANGED)
@@ -75,6 +85,11 @@ protected:
         g_exeFolder = GetModuleFolder() + relative + L"\\";
         FreeSkinResources();
         InitVocabularyTables();
+        // The key definitions come from the language page in the program; here from the
+        // shipped data file directly.
+        int size = 0;
+        const uint8_t* bytes = FindBinFile(L"kbddef.dat", &size);
+        g_keyboardDef.Load(bytes, size);
     }
     void TearDown() override
     {
@@ -273,6 +288,32 @@ TEST_F(GalleryPanelTest, KeyCaptureFieldReportsACombinationFromRawInput)
     EXPECT_EQ(capture->GetWindowText(), seen[2].key);
     panel.DestroyWindow();
     EXPECT_FALSE(g_rawInputDevices.IsRegistered()) << "the field's end ends the registration";
+}
+
+TEST_F(GalleryPanelTest, KeyboardKeysShowKeyNamesAndReportTheMouse)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* keyA = panel.Find<CKeyboardKeyItem>(L"BUTTON_ASSNBUTTON1", GUIKIND_KBDKEY);
+    auto* numLock = panel.Find<CKeyboardKeyItem>(L"BUTTON_ASSNBUTTON2", GUIKIND_KBDKEY);
+    auto* fire = panel.Find<CKeyboardKeyItem>(L"BUTTON_ASSNBUTTON3", GUIKIND_KBDKEY);
+    ASSERT_TRUE(keyA && numLock && fire);
+    wchar_t expected[256] = {};
+    ::GetKeyNameTextW(0x1E << 16, expected, 256);
+    EXPECT_EQ(keyA->GetWindowText(), expected) << "the Windows name of the key";
+    EXPECT_EQ(keyA->GetScanCode(), 0x1E);
+    EXPECT_EQ(keyA->GetVirtualKey(), 'A');
+    ::GetKeyNameTextW((0x45 << 16) | (1 << 24), expected, 256);
+    EXPECT_EQ(numLock->GetWindowText(), expected) << "Num Lock is named with the extended bit";
+    EXPECT_EQ(fire->GetWindowText(), L"Fire") << "a caption of the skin is kept";
+    EXPECT_TRUE(fire->IsExtended());
+
+    ASSERT_TRUE(WindowTest::ClickAt(fire->m_hWnd, CentreOf(fire->m_hWnd)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return panel.m_keyMessages.size() >= 2; }));
+    EXPECT_EQ(panel.m_keyMessages[0], static_cast<UINT>(WM_GUI_KBDKEY_MOUSEMOVE));
+    EXPECT_EQ(panel.m_keyMessages[1], static_cast<UINT>(WM_GUI_KBDKEY_CLICKED));
+    EXPECT_EQ(panel.m_keyIds.back(), GetGUIItemId(L"BUTTON_ASSNBUTTON3"));
+    EXPECT_TRUE(fire->IsChecked()) << "a check-box key toggles";
 }
 
 TEST_F(GalleryPanelTest, RecreatingTheWindowLoadsThePageOnce)
