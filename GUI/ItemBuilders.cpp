@@ -3,6 +3,7 @@
 #include "BitmapHelpers.h"
 #include "CBitmapBtn.h"
 #include "CBitmapItem.h"
+#include "CBitmapWindow.h"
 #include "CClientDC.h"
 #include "CEditItem.h"
 #include "CEditItemSingleKeyInputMMO.h"
@@ -117,6 +118,45 @@ CGUIItem* BuildBitmapItem(const pugi::xml_node& element, CWnd* owner, CGUIItems&
         item->SetItemToolTipText(Attribute(element, "tooltip"));
     FinishItem(*item, id, GUIKIND_BITMAPITEM, item->m_hWnd, owner);
     return item.release();
+}
+
+CGUIItem* BuildBitmapWindow(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    auto window = std::make_unique<CBitmapWindow>();
+    if (!window->Create(Rect(element, id), owner))
+        return nullptr;
+    window->SetImages(Picture(element, id, "SBMN"), Picture(element, id, "SBMO"), Picture(element, id, "SBMD"),
+        Picture(element, id, "SBMDS"));
+    if (CBitmap* mask = Picture(element, id, "SBMM"))
+    {
+        HRGN region = CreateRegionFromBitmap(*mask);
+        if (region && !window->SetWindowRgn(region, true))
+            ::DeleteObject(region);
+    }
+    const Justify justify = Justification(element);
+    UINT format = justify == Justify::Centre ? DT_CENTER : justify == Justify::Right ? DT_RIGHT : DT_LEFT;
+    format |= Multiline(element, id) ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER);
+    window->SetTextFormat(format);
+    if (HasAttribute(element, "tooltip"))
+        window->SetItemToolTipText(Attribute(element, "tooltip"));
+    if (CFontItem* font = Font(element, id, items))
+    {
+        window->SetFont(*font, true);
+        window->SetFontHandle(*font);
+    }
+    COLORREF colour = 0;
+    if (Colour(element, "fontclr", colour))
+        window->SetTextColour(colour);
+    for (pugi::xml_node icon = element.child("BITMAPITEM"); icon; icon = icon.next_sibling("BITMAPITEM"))
+    {
+        if (HasAttribute(icon, "assntype"))
+            window->AddIcon(Integer(icon, "assntype"), Picture(icon, -1, "SBMN"));
+    }
+    FinishItem(*window, id, GUIKIND_BITMAPWINDOW, window->m_hWnd, owner);
+    return window.release();
 }
 
 struct ButtonLayout
@@ -352,6 +392,7 @@ const BuilderEntry kBuilders[] = {
     { "KBLAYOUT", BuildKeyboardLayout },
     { "FONT", BuildFont },
     { "BITMAPITEM", BuildBitmapItem },
+    { "BITMAPWINDOW", BuildBitmapWindow },
     { "BUTTON", BuildButton },
     { "TEXTITEM", BuildTextItem },
     { "EDITCTRL", BuildEdit },

@@ -1,6 +1,7 @@
 #include "BitmapHelpers.h"
 #include "CBitmapBtn.h"
 #include "CBitmapItem.h"
+#include "CBitmapWindow.h"
 #include "CEditItem.h"
 #include "CEditItemSingleKeyInputMMO.h"
 #include "CKeyboardDef.h"
@@ -314,6 +315,35 @@ TEST_F(GalleryPanelTest, KeyboardKeysShowKeyNamesAndReportTheMouse)
     EXPECT_EQ(panel.m_keyMessages[1], static_cast<UINT>(WM_GUI_KBDKEY_CLICKED));
     EXPECT_EQ(panel.m_keyIds.back(), GetGUIItemId(L"BUTTON_ASSNBUTTON3"));
     EXPECT_TRUE(fire->IsChecked()) << "a check-box key toggles";
+}
+
+TEST_F(GalleryPanelTest, BitmapWindowFitsItsTextBesideTheIcon)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* window = panel.Find<CBitmapWindow>(L"DPIWIN", GUIKIND_BITMAPWINDOW);
+    ASSERT_NE(window, nullptr);
+    window->SelectIcon(1);
+    window->SetText(L"Keystroke");
+    EXPECT_EQ(window->GetWindowText(), L"Keystroke");
+    HDC dc = ::GetDC(window->m_hWnd);
+    ::SelectObject(dc, DefaultControlFont());
+    EXPECT_EQ(window->FittedText(dc, 500), L"Keystroke") << "a text that fits is drawn whole";
+    const CString shortened = window->FittedText(dc, 40);
+    ::ReleaseDC(window->m_hWnd, dc);
+    EXPECT_EQ(shortened.Right(3), L"...");
+    EXPECT_LT(shortened.GetLength(), 12);
+
+    // Hover shows the third image (button_o: its edge is light blue).
+    CPoint screen(10, 15);
+    window->ClientToScreen(&screen);
+    ASSERT_TRUE(WindowTest::MoveMouseTo(screen));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return window->IsHovering(); }));
+    WindowTest::PumpFor(100);
+    EXPECT_EQ(WindowTest::ScreenPixel(window->m_hWnd, CPoint(0, 15)), RGB(170, 200, 240));
+    ASSERT_TRUE(WindowTest::ClickAt(window->m_hWnd, CPoint(10, 15)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !panel.m_commands.empty(); }));
+    EXPECT_EQ(panel.m_commands.back(), window->m_hWnd);
 }
 
 TEST_F(GalleryPanelTest, RecreatingTheWindowLoadsThePageOnce)
