@@ -1,0 +1,18 @@
+// Bitmap helpers of the panels and controls: a window region from a mask bitmap and a copy
+// of one section of a bitmap (the state images cut out of one skin strip).
+#pragma once
+
+#include "CBitmap.h"
+
+#include <windows.h>
+
+// A new region covering every pixel of the bitmap that is not pure white (blue, green and
+// red all 255; the fourth byte does not count). Null for a null bitmap, when a DC or the
+// pixel copy cannot be made, and for a bitmap without a single such pixel: a window shaped
+// by an all-white mask stays rectangular rather than becoming invisible.
+HRGN CreateRegionFromBitmap(HBITMAP bitmap);
+
+// Replaces target's bitmap by a bitmap compatible with dc holding the section (left, top) -
+// (right, bottom) of source. False (target unchanged) when source holds no bitmap, the
+// section is empty or a GDI call fails.
+bool CopyBitmapSection(CBitmap& target, HDC dc, const CBitmap& source, int left, int top, int right, int bottom);

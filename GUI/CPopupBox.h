@@ -1,0 +1,22 @@
+// Classes in this file:
+//   CPopupBox - the base of every popup: a skinned panel from its own page, which binds its
+//               items before the dialog initialises.
+#pragma once
+
+#include "CGUIPanel.h"
+
+class CPopupBox : public CGUIPanel
+{
+public:
+    CPopupBox(UINT templateId, const CString& pageFile, CWnd* parent) : CGUIPanel(templateId, pageFile, parent) {}
+    ~CPopupBox() override = default;
+
+protected:
+    // Implementation
+    void InitItems() override {}
+    bool OnInitDialog() override
+    {
+        InitItems();
+        return CGUIPanel::OnInitDialog();
+    }
+};

@@ -1,0 +1,452 @@
+#include "ItemBuilders.h"
+
+#include "BitmapHelpers.h"
+#include "CBitmapBtn.h"
+#include "CBitmapItem.h"
+#include "CBitmapWindow.h"
+#include "CClientDC.h"
+#include "CEditItem.h"
+#include "CEditItemSingleKeyInputMMO.h"
+#include "CFontItem.h"
+#include "CKeyboardDef.h"
+#include "CKeyboardKeyItem.h"
+#include "KeyId.h"
+#include "CKeyboardLayoutSetting.h"
+#include "CLangTable.h"
+#include "CPanelBitmap.h"
+#include "CSkinResourceList.h"
+#include "CTextItem.h"
+#include "SkinValues.h"
+#include "Utf8.h"
+#include "Vocabulary.h"
+
+#include <cstring>
+#include <memory>
+
+using namespace SkinValues;
+
+namespace
+{
+void FinishItem(CGUIItem& item, int id, int kind, HWND wnd, CWnd* parent)
+{
+    item.m_id = id;
+    item.m_kind = kind;
+    item.m_hWnd = wnd;
+    item.m_pParentWnd = parent;
+    if (wnd)
+        ::SetPropW(wnd, kItemIdProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(id)));
+}
+
+// The window a control is created in: the bitmap item named by windowid, else the owner.
+CWnd* ParentOf(const pugi::xml_node& element, CWnd* owner, const CGUIItems& items)
+{
+    if (!HasAttribute(element, "windowid"))
+        return owner;
+    CBitmapItem* host = items.FindItemOfKind<CBitmapItem>(GetGUIItemId(Attribute(element, "windowid")), GUIKIND_BITMAPITEM);
+    return host ? static_cast<CWnd*>(host) : owner;
+}
+
+CGUIItem* BuildLang(const pugi::xml_node& element, CWnd* owner, CGUIItems&)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    auto table = std::make_unique<CLangTable>();
+    int size = 0;
+    const uint8_t* bytes = FindLangFile(Attribute(element, "file").GetString(), &size);
+    if (bytes)
+        table->ParseFile(bytes, size);
+    table->ReadSkinOverrides(element);
+    FinishItem(*table, id, GUIKIND_LANG, nullptr, owner);
+    return table.release();
+}
+
+CGUIItem* BuildKeyboardLayout(const pugi::xml_node& element, CWnd* owner, CGUIItems&)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    auto layout = std::make_unique<CKeyboardLayoutSetting>();
+    layout->m_layout = Attribute(element, "kbdlayout");
+    layout->m_items = Attribute(element, "kbditems");
+    FinishItem(*layout, id, GUIKIND_KBLAYOUT, nullptr, owner);
+    return layout.release();
+}
+
+CGUIItem* BuildFont(const pugi::xml_node& element, CWnd* owner, CGUIItems&)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    LOGFONTW logFont = {};
+    logFont.lfPitchAndFamily = FF_SWISS;
+    const CString typeface = Attribute(element, "typeface");
+    if (!typeface.IsEmpty())
+        lstrcpynW(logFont.lfFaceName, typeface, LF_FACESIZE);
+    const int pitch = Integer(element, "pitch");
+    const int bold = Integer(element, "boldlevel");
+    const int width = Integer(element, "width");
+    if (pitch > 0)
+        logFont.lfHeight = pitch;
+    if (bold > 0)
+        logFont.lfWeight = bold;
+    if (width > 0)
+        logFont.lfWidth = width;
+    CString fontFile = Utf8ToWide(element.child_value());
+    fontFile.Trim();
+    if (!fontFile.IsEmpty())
+        GetSkinResource(fontFile, kSkinFont);
+    auto font = std::make_unique<CFontItem>();
+    font->CreateFontIndirect(&logFont);
+    FinishItem(*font, id, GUIKIND_FONT, nullptr, owner);
+    return font.release();
+}
+
+CGUIItem* BuildBitmapItem(const pugi::xml_node& element, CWnd* owner, CGUIItems&)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    if (Boolean(element, "moveable", true))
+        style |= WS_DISABLED;
+    auto item = std::make_unique<CBitmapItem>();
+    if (!item->Create(Rect(element, id), owner, style))
+        return nullptr;
+    item->SetBitmap(Picture(element, id, "SBMN"), Picture(element, id, "SBMM"));
+    if (HasAttribute(element, "tooltip"))
+        item->SetItemToolTipText(Attribute(element, "tooltip"));
+    FinishItem(*item, id, GUIKIND_BITMAPITEM, item->m_hWnd, owner);
+    return item.release();
+}
+
+CGUIItem* BuildBitmapWindow(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    auto window = std::make_unique<CBitmapWindow>();
+    if (!window->Create(Rect(element, id), owner))
+        return nullptr;
+    window->SetImages(Picture(element, id, "SBMN"), Picture(element, id, "SBMO"), Picture(element, id, "SBMD"),
+        Picture(element, id, "SBMDS"));
+    if (CBitmap* mask = Picture(element, id, "SBMM"))
+    {
+        HRGN region = CreateRegionFromBitmap(*mask);
+        if (region && !window->SetWindowRgn(region, true))
+            ::DeleteObject(region);
+    }
+    const Justify justify = Justification(element);
+    UINT format = justify == Justify::Centre ? DT_CENTER : justify == Justify::Right ? DT_RIGHT : DT_LEFT;
+    format |= Multiline(element, id) ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER);
+    window->SetTextFormat(format);
+    if (HasAttribute(element, "tooltip"))
+        window->SetItemToolTipText(Attribute(element, "tooltip"));
+    if (CFontItem* font = Font(element, id, items))
+    {
+        window->SetFont(*font, true);
+        window->SetFontHandle(*font);
+    }
+    COLORREF colour = 0;
+    if (Colour(element, "fontclr", colour))
+        window->SetTextColour(colour);
+    for (pugi::xml_node icon = element.child("BITMAPITEM"); icon; icon = icon.next_sibling("BITMAPITEM"))
+    {
+        if (HasAttribute(icon, "assntype"))
+            window->AddIcon(Integer(icon, "assntype"), Picture(icon, -1, "SBMN"));
+    }
+    FinishItem(*window, id, GUIKIND_BITMAPWINDOW, window->m_hWnd, owner);
+    return window.release();
+}
+
+struct ButtonLayout
+{
+    DWORD style;
+    UINT format;
+};
+
+ButtonLayout LayoutOf(const pugi::xml_node& element, int id, UINT multilineBreak)
+{
+    ButtonLayout layout = { WS_VISIBLE | BS_MULTILINE | BS_VCENTER | BS_OWNERDRAW, DT_EDITCONTROL | DT_MODIFYSTRING };
+    switch (Justification(element))
+    {
+    case Justify::Centre:
+        layout.style |= BS_CENTER;
+        layout.format |= DT_CENTER;
+        break;
+    case Justify::Right:
+        layout.style |= BS_RIGHT;
+        layout.format |= DT_RIGHT;
+        break;
+    case Justify::Left:
+        layout.style |= BS_LEFT;
+        layout.format |= DT_LEFT;
+        break;
+    }
+    layout.format |= Multiline(element, id) ? multilineBreak : (DT_SINGLELINE | DT_WORDBREAK | DT_VCENTER);
+    return layout;
+}
+
+CGUIItem* BuildButton(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    static const char* const kStates[] = { "SBMN", "SBMO", "SBMD", "SBMDS" };
+    CBitmap* images[4] = {};
+    for (int state = 0; state < 4; ++state)
+        images[state] = Picture(element, id, kStates[state]);
+    CBitmap* mask = Picture(element, id, "SBMM");
+    const ButtonLayout layout = LayoutOf(element, id, DT_WORDBREAK);
+    CWnd* parent = ParentOf(element, owner, items);
+    const CRect rect = Rect(element, id);
+
+    auto button = std::make_unique<CBitmapBtn>();
+    if (!button->Create(rect, parent, layout.style))
+        return nullptr;
+    button->SetTextFormat(layout.format);
+    if (CFontItem* font = Font(element, id, items))
+    {
+        button->SetFont(*font, true);
+        button->SetFontHandle(*font);
+    }
+    button->SetBitmaps(images[0], images[1], images[2], images[3], rect.Width(), rect.Height(), mask);
+    if (HasAttribute(element, "tooltip"))
+        button->SetItemToolTipText(Attribute(element, "tooltip"));
+    button->SetCheckBox(Boolean(element, "ischeckbox", false));
+    const CString caption = OverriddenAttribute(element, id, "caption");
+    if (!caption.IsEmpty())
+    {
+        const int caseMode = CaseMode(element, id);
+        for (int state = 0; state < 4; ++state)
+        {
+            COLORREF colour = 0;
+            if (Colour(element.child(kStates[state]), "fontclr", colour))
+                button->SetCaptionColour(static_cast<CBitmapBtn::CaptionState>(state), colour);
+        }
+        button->SetButtonText(caption, caseMode);
+    }
+    button->SetCaptionOffset(Integer(element, "lmargin"));
+    FinishItem(*button, id, GUIKIND_BITMAPBTN, button->m_hWnd, parent);
+    return button.release();
+}
+
+CGUIItem* BuildTextItem(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    CWnd* parent = ParentOf(element, owner, items);
+    const bool interactive = Boolean(element, "interactive", false);
+    auto text = std::make_unique<CTextItem>();
+    if (!text->Create(Rect(element, id), parent, interactive))
+        return nullptr;
+    UINT format = 0;
+    const Justify justify = Justification(element);
+    const bool multiline = Multiline(element, id);
+    if (justify != Justify::Left || multiline)
+    {
+        format = justify == Justify::Centre ? DT_CENTER : justify == Justify::Right ? DT_RIGHT : DT_LEFT;
+        format |= multiline ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER);
+    }
+    text->SetTextFormat(format);
+    if (HasAttribute(element, "checkboxid"))
+        text->SetBuddy(items.FindItemOfKind<CBitmapBtn>(GetGUIItemId(Attribute(element, "checkboxid")), GUIKIND_BITMAPBTN));
+    if (CFontItem* font = Font(element, id, items))
+    {
+        text->SetFont(*font, true);
+        text->SetFontHandle(*font);
+    }
+    if (HasAttribute(element, "tooltip"))
+        text->SetItemToolTipText(Attribute(element, "tooltip"));
+    COLORREF colour = 0;
+    if (Colour(element, "fontclr", colour))
+        text->SetColour(colour);
+    if (Colour(element, "fontclrhi", colour))
+        text->SetHoverColour(colour);
+    text->SetText(Attribute(element, "textkey"), CaseMode(element, id));
+    FinishItem(*text, id, GUIKIND_TEXTITEM, text->m_hWnd, parent);
+    return text.release();
+}
+
+CGUIItem* BuildEdit(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    DWORD style = 0;
+    const Justify justify = Justification(element);
+    if (justify == Justify::Centre)
+        style |= ES_CENTER;
+    else if (justify == Justify::Right)
+        style |= ES_RIGHT;
+    CFontItem* font = Font(element, id, items);
+    auto edit = std::make_unique<CEditItem>();
+    COLORREF text = 0xFFFFFF;
+    COLORREF back = 0xFFFFFF;
+    COLORREF border = 0xFFFFFF;
+    Colour(element, "fontclr", text);
+    Colour(element, "backclr", back);
+    Colour(element, "bdrclr", border);
+    edit->SetColours(text, back, border);
+    COLORREF disabledText = text;
+    COLORREF disabledBack = back;
+    Colour(element, "disbfontclr", disabledText);
+    Colour(element, "disbbackclr", disabledBack);
+    edit->SetDisabledColours(disabledText, disabledBack);
+    if (!edit->Create(owner, Rect(element, id), style, 0, Integer(element, "bdrwidth"), font ? font->GetHandle() : nullptr))
+        return nullptr;
+    const int maximum = Integer(element, "max");
+    if (maximum > 0)
+        edit->LimitText(maximum);
+    if (HasAttribute(element, "tooltip"))
+        edit->SetItemToolTipText(Attribute(element, "tooltip"));
+    FinishItem(*edit, id, GUIKIND_EDIT, edit->m_hWnd, owner);
+    return edit.release();
+}
+
+// A key's picture: its own child first, else the list's shared BUTTONBITMAPS.
+CBitmap* KeyPicture(const pugi::xml_node& element, int id, const char* child)
+{
+    if (CBitmap* own = Picture(element, id, child))
+        return own;
+    return Picture(element.parent().child("BUTTONBITMAPS"), id, child);
+}
+
+CGUIItem* BuildKeyboardKey(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    static const char* const kStates[] = { "SBMN", "SBMO", "SBMD", "SBMDS" };
+    CBitmap* images[4] = {};
+    for (int state = 0; state < 4; ++state)
+        images[state] = KeyPicture(element, id, kStates[state]);
+    CBitmap* mask = KeyPicture(element, id, "SBMM");
+    const ButtonLayout layout = LayoutOf(element, id, DT_WORDBREAK | DT_VCENTER);
+    CWnd* parent = ParentOf(element.parent(), owner, items);
+    const CRect rect = Rect(element, id);
+
+    auto key = std::make_unique<CKeyboardKeyItem>();
+    if (!key->Create(rect, parent, layout.style))
+        return nullptr;
+    key->SetTextFormat(layout.format);
+    if (CFontItem* font = Font(element, id, items))
+    {
+        key->SetFont(*font, true);
+        key->SetFontHandle(*font);
+    }
+    key->SetBitmaps(images[0], images[1], images[2], images[3], rect.Width(), rect.Height(), mask);
+    if (HasAttribute(element, "tooltip"))
+        key->SetItemToolTipText(Attribute(element, "tooltip"));
+    key->SetCheckBox(Boolean(element, "ischeckbox", false));
+    for (int state = 0; state < 4; ++state)
+    {
+        COLORREF colour = 0;
+        if (Colour(element.child(kStates[state]), "fontclr", colour))
+            key->SetCaptionColour(static_cast<CBitmapBtn::CaptionState>(state), colour);
+    }
+    const CString caption = OverriddenAttribute(element, id, "caption");
+    if (!caption.IsEmpty())
+        key->SetButtonText(caption, CaseMode(element, id));
+    if (HasAttribute(element, "kbddefid"))
+        key->SetKey(HashKeyName(Attribute(element, "kbddefid")));
+    FinishItem(*key, id, GUIKIND_KBDKEY, key->m_hWnd, parent);
+    return key.release();
+}
+
+template <class TEdit>
+CGUIItem* BuildKeyEdit(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    CFontItem* font = Font(element, id, items);
+    auto edit = std::make_unique<TEdit>();
+    COLORREF text = 0xFFFFFF;
+    COLORREF back = 0xFFFFFF;
+    COLORREF border = 0xFFFFFF;
+    Colour(element, "fontclr", text);
+    Colour(element, "backclr", back);
+    Colour(element, "bdrclr", border);
+    edit->SetColours(text, back, border);
+    if (!edit->Create(owner, Rect(element, id), 0, 0, Integer(element, "bdrwidth"), font ? font->GetHandle() : nullptr))
+        return nullptr;
+    const int maximum = Integer(element, "max");
+    if (maximum > 0)
+        edit->LimitText(maximum);
+    // Without the registration the field falls back to key messages.
+    edit->RegisterRawKeyboard();
+    FinishItem(*edit, id, GUIKIND_EDITSINGLEKEY, edit->m_hWnd, owner);
+    return edit.release();
+}
+
+struct BuilderEntry
+{
+    const char* element;
+    ItemBuilder builder;
+};
+
+const BuilderEntry kBuilders[] = {
+    { "LANG", BuildLang },
+    { "KBLAYOUT", BuildKeyboardLayout },
+    { "FONT", BuildFont },
+    { "BITMAPITEM", BuildBitmapItem },
+    { "BITMAPWINDOW", BuildBitmapWindow },
+    { "BUTTON", BuildButton },
+    { "TEXTITEM", BuildTextItem },
+    { "EDITCTRL", BuildEdit },
+    { "KBDKEY", BuildKeyboardKey },
+    { "EDITCTRLSK", BuildKeyEdit<CEditItemSingleKeyInput> },
+    { "EDITCTRLSKMMO", BuildKeyEdit<CEditItemSingleKeyInputMMO> },
+};
+}
+
+ItemBuilder FindItemBuilder(const char* element)
+{
+    for (const BuilderEntry& entry : kBuilders)
+        if (std::strcmp(entry.element, element) == 0)
+            return entry.builder;
+    return nullptr;
+}
+
+CGUIItem* BuildPanelBitmap(const pugi::xml_node& element, CWnd* owner, int id)
+{
+    CString name = Utf8ToWide(element.child_value());
+    name.Trim();
+    CBitmap* picture = name.IsEmpty() ? nullptr : FindSkinPicture(name.GetString());
+    if (!picture || picture->IsNull())
+        return nullptr;
+    const CSize size = picture->GetSize();
+    auto bitmap = std::make_unique<CPanelBitmap>();
+    CClientDC screen(nullptr);
+    if (!CopyBitmapSection(*bitmap, screen, *picture, 0, 0, size.cx, size.cy))
+        return nullptr;
+    FinishItem(*bitmap, id, GUIKIND_PANELBITMAP, nullptr, owner);
+    return bitmap.release();
+}
+
+bool LoadKeyboardDefinitions(const pugi::xml_node& root, CWnd* owner)
+{
+    const pugi::xml_node element = root.child("KEYBOARDDEF");
+    if (!element || !HasAttribute(element, "name") || !HasAttribute(element, "file"))
+        return false;
+    int size = 0;
+    const uint8_t* bytes = FindBinFile(Attribute(element, "file").GetString(), &size);
+    bool loaded = g_keyboardDef.Load(bytes, size);
+    if (loaded && HasAttribute(element, "kbddefaults"))
+    {
+        int defaultsSize = 0;
+        const uint8_t* defaults = FindBinFile(Attribute(element, "kbddefaults").GetString(), &defaultsSize);
+        loaded = g_keyboardDef.LoadDefaults(defaults, defaultsSize);
+    }
+    if (loaded)
+        FinishItem(g_keyboardDef, ItemId(element), GUIKIND_KBDDEF, nullptr, owner);
+    return loaded;
+}
+
+int GetItemIdProperty(HWND wnd)
+{
+    HANDLE value = wnd ? ::GetPropW(wnd, kItemIdProperty) : nullptr;
+    return value ? static_cast<int>(reinterpret_cast<INT_PTR>(value)) : -1;
+}

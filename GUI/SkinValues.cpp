@@ -1,0 +1,174 @@
+#include "SkinValues.h"
+
+#include "CFontItem.h"
+#include "CLangTable.h"
+#include "CSkinResourceList.h"
+#include "Utf8.h"
+#include "Vocabulary.h"
+
+#include <cstdlib>
+
+namespace SkinValues
+{
+namespace
+{
+const CLangOverride* FindOverride(int id, const char* name)
+{
+    if (!g_pLangTable || id < 0)
+        return nullptr;
+    return g_pLangTable->FindItemOverride(id, Utf8ToWide(name));
+}
+
+int DecimalOf(const CString& text)
+{
+    return static_cast<int>(std::wcstol(text.GetString(), nullptr, 10));
+}
+}
+
+CString Attribute(const pugi::xml_node& node, const char* name)
+{
+    return Utf8ToWide(node.attribute(name).value());
+}
+
+bool HasAttribute(const pugi::xml_node& node, const char* name)
+{
+    return !node.attribute(name).empty();
+}
+
+CString ChildText(const pugi::xml_node& node, const char* name)
+{
+    CString text = Utf8ToWide(node.child(name).child_value());
+    return text.Trim();
+}
+
+int ItemId(const pugi::xml_node& node)
+{
+    if (!HasAttribute(node, "name"))
+        return -1;
+    return GetGUIItemId(Attribute(node, "name"));
+}
+
+CString OverriddenAttribute(const pugi::xml_node& node, int id, const char* name)
+{
+    if (const CLangOverride* replacement = FindOverride(id, name))
+        return replacement->GetText();
+    return Attribute(node, name);
+}
+
+CRect Rect(const pugi::xml_node& node, int id)
+{
+    RECT overridden = {};
+    const CLangOverride* replacement = FindOverride(id, "RECT");
+    if (replacement && replacement->GetRect(overridden))
+        return CRect(overridden.left, overridden.top, overridden.left + overridden.right,
+            overridden.top + overridden.bottom);
+    const pugi::xml_node rect = node.child("RECT");
+    const int left = Integer(rect, "left");
+    const int top = Integer(rect, "top");
+    return CRect(left, top, left + Integer(rect, "right"), top + Integer(rect, "bottom"));
+}
+
+int Integer(const pugi::xml_node& node, const char* name, int absent)
+{
+    if (!HasAttribute(node, name))
+        return absent;
+    return DecimalOf(Attribute(node, name));
+}
+
+bool Boolean(const pugi::xml_node& node, const char* name, bool absent)
+{
+    if (!HasAttribute(node, name))
+        return absent;
+    const CString value = Attribute(node, name);
+    if (value.IsEmpty())
+        return false;
+    switch (value[0])
+    {
+    case L'1':
+    case L't':
+    case L'T':
+    case L'y':
+    case L'Y':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Multiline(const pugi::xml_node& node, int id)
+{
+    const CString value = OverriddenAttribute(node, id, "multiline");
+    return !value.IsEmpty() && DecimalOf(value) == 1;
+}
+
+Justify Justification(const pugi::xml_node& node)
+{
+    const CString value = Attribute(node, "justify");
+    if (value.IsEmpty())
+        return Justify::Left;
+    if (value[0] == L'C')
+        return Justify::Centre;
+    return value[0] == L'R' ? Justify::Right : Justify::Left;
+}
+
+int CaseMode(const pugi::xml_node& node, int id)
+{
+    const CString value = OverriddenAttribute(node, id, "caps");
+    if (value.IsEmpty())
+        return kCaseNone;
+    if (value[0] == L'U')
+        return kCaseUpper;
+    return value[0] == L'L' ? kCaseLower : kCaseNone;
+}
+
+bool Colour(const pugi::xml_node& node, const char* name, COLORREF& colour)
+{
+    if (!HasAttribute(node, name))
+        return false;
+    const COLORREF found = GetColorByName(Attribute(node, name));
+    if (found == 0xFFFFFFFF)
+        return false;
+    colour = found;
+    return true;
+}
+
+CBitmap* Picture(const pugi::xml_node& node, int id, const char* child)
+{
+    CString name;
+    if (const CLangOverride* replacement = FindOverride(id, child))
+        name = replacement->GetText();
+    else
+        name = ChildText(node, child);
+    if (name.IsEmpty())
+        return nullptr;
+    CBitmap* picture = FindSkinPicture(name.GetString());
+    return picture && !picture->IsNull() ? picture : nullptr;
+}
+
+CFontItem* Font(const pugi::xml_node& node, int id, const CGUIItems& items)
+{
+    int fontId = -1;
+    if (const CLangOverride* replacement = FindOverride(id, "fontid"))
+        fontId = GetGUIItemId(replacement->GetText());
+    if (fontId < 0)
+    {
+        if (!HasAttribute(node, "fontid"))
+            return nullptr;
+        fontId = GetGUIItemId(Attribute(node, "fontid"));
+        if (fontId < 0)
+            return nullptr;
+        fontId = RemapLanguageFont(fontId);
+    }
+    return items.FindItemOfKind<CFontItem>(fontId, GUIKIND_FONT);
+}
+
+CString ApplyCase(const CString& text, int caseMode)
+{
+    CString result = text;
+    if (caseMode == kCaseUpper)
+        result.MakeUpper();
+    else if (caseMode == kCaseLower)
+        result.MakeLower();
+    return result;
+}
+}

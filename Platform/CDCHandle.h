@@ -1,0 +1,54 @@
+// Classes in this file:
+//   CDCHandle - drawing operations on a device context it does not own.
+#pragma once
+
+#include "CRect.h"
+#include "CString.h"
+
+#include <windows.h>
+
+class CDCHandle
+{
+protected:
+    // Data members
+    HDC m_hDC = nullptr;
+
+public:
+    CDCHandle() = default;
+    explicit CDCHandle(HDC dc) : m_hDC(dc) {}
+
+    // Attributes
+    HDC GetSafeHdc() const { return m_hDC; }
+    operator HDC() const { return m_hDC; }
+    bool IsPrinting() const;
+    int GetClipBox(RECT* rect) const;
+    COLORREF GetBkColor() const;
+    int GetMapMode() const;
+    CSize GetWindowExt() const;
+    CSize GetViewportExt() const;
+    CSize GetTextExtent(const CString& text) const;
+    bool GetTextMetrics(TEXTMETRICW* metrics) const;
+
+    // Operations
+    HGDIOBJ SelectObject(HGDIOBJ object);
+    COLORREF SetTextColor(COLORREF color);
+    COLORREF SetBkColor(COLORREF color);
+    int SetBkMode(int mode);
+    int SetMapMode(int mode);
+    CSize SetWindowExt(SIZE size);
+    CSize SetViewportExt(SIZE size);
+    CPoint SetWindowOrg(int x, int y);
+    bool LPtoDP(RECT* rect) const;
+    bool DPtoLP(RECT* rect) const;
+
+    bool BitBlt(int x, int y, int width, int height, HDC source, int sx, int sy, DWORD rop);
+    bool StretchBlt(int x, int y, int width, int height, HDC source, int sx, int sy, int sw, int sh, DWORD rop);
+    void FillSolidRect(const RECT& rect, COLORREF color);
+    bool FillRect(const RECT& rect, HBRUSH brush);
+    bool Rectangle(const RECT& rect);
+    bool MoveTo(int x, int y);
+    bool LineTo(int x, int y);
+    // Draws a copy of the text, so that DT_MODIFYSTRING never writes into the caller's
+    // string; returns the text height as DrawTextW does.
+    int DrawText(const CString& text, RECT* rect, UINT format);
+};

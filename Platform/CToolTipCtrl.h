@@ -1,0 +1,27 @@
+// Classes in this file:
+//   CToolTipCtrl - a tooltip control whose tools are whole windows identified by handle.
+#pragma once
+
+#include "CWnd.h"
+
+#include <commctrl.h>
+
+class CToolTipCtrl : public CWnd
+{
+public:
+    // Operations
+    // A top-level tooltip owned by the parent, always shown even when the parent is inactive.
+    bool Create(CWnd* parent, DWORD style = TTS_ALWAYSTIP);
+    // Adds the whole tool window with its text (copied by the control).
+    bool AddTool(HWND tool, const wchar_t* text);
+    void UpdateTipText(HWND tool, const wchar_t* text);
+    void DelTool(HWND tool);
+    void Activate(bool active) { SendMessage(TTM_ACTIVATE, active ? TRUE : FALSE); }
+    void SetMaxTipWidth(int width) { SendMessage(TTM_SETMAXTIPWIDTH, 0, width); }
+    // Passes a mouse message of a tool window to the tooltip so that it can show itself.
+    void RelayEvent(const MSG* msg);
+    int GetToolCount() const { return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT)); }
+
+private:
+    TTTOOLINFOW ToolInfo(HWND tool, const wchar_t* text) const;
+};

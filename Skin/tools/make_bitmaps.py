@@ -1,0 +1,109 @@
+#!/usr/bin/env python3
+"""Writes the skin's bitmaps as 24-bit BMP files: make_bitmaps.py OUTPUT_FOLDER.
+
+Every picture is drawn here from a few shapes and colours, so the skin's look is readable
+source rather than binary files."""
+import os
+import struct
+import sys
+
+
+def write_bmp(path, width, height, pixel):
+    """pixel(x, y) -> (r, g, b), y counted from the top."""
+    stride = (width * 3 + 3) & ~3
+    rows = []
+    for y in range(height - 1, -1, -1):
+        row = bytearray()
+        for x in range(width):
+            r, g, b = pixel(x, y)
+            row += bytes((b, g, r))
+        row += b"\0" * (stride - width * 3)
+        rows.append(bytes(row))
+    data = b"".join(rows)
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    with open(path, "wb") as out:
+        out.write(header + info + data)
+
+
+def mix(a, b, t):
+    return tuple(int(a[i] + (b[i] - a[i]) * t) for i in range(3))
+
+
+def rounded(width, height, radius, x, y):
+    """True inside a rectangle with rounded corners."""
+    cx = min(max(x, radius), width - 1 - radius)
+    cy = min(max(y, radius), height - 1 - radius)
+    return (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius
+
+
+WHITE = (255, 255, 255)
+BLACK = (0, 0, 0)
+
+
+def background(x, y):
+    if y < 48:
+        return mix((40, 70, 120), (70, 110, 170), x / 480)
+    if 60 <= y < 62:
+        return (90, 140, 200)
+    return mix((26, 30, 40), (44, 50, 66), y / 320)
+
+
+def mask(x, y):
+    return BLACK if rounded(480, 320, 18, x, y) else WHITE
+
+
+def button(top, bottom, edge):
+    def pixel(x, y):
+        if x in (0, 119) or y in (0, 31):
+            return edge
+        return mix(top, bottom, y / 31)
+    return pixel
+
+
+def round_button_mask(x, y):
+    return BLACK if rounded(120, 32, 15, x, y) else WHITE
+
+
+def check(fill, ticked):
+    def pixel(x, y):
+        if x in (0, 1, 22, 23) or y in (0, 1, 22, 23):
+            return (150, 170, 200)
+        if ticked and (abs((x - 5) - (y - 11)) <= 1 and 5 <= x <= 10 or abs((x - 10) + (y - 16)) <= 1 and 10 <= x <= 18):
+            return (255, 255, 255)
+        return fill
+    return pixel
+
+
+def panel_picture(x, y):
+    band = (x // 20 + y // 20) % 2
+    base = (60, 90, 60) if band else (50, 76, 50)
+    if x in (0, 219) or y in (0, 119):
+        return (120, 180, 120)
+    return base
+
+
+PICTURES = {
+    "gallery_bg.bmp": (480, 320, background),
+    "gallery_mask.bmp": (480, 320, mask),
+    "button_n.bmp": (120, 32, button((70, 90, 130), (45, 60, 95), (110, 140, 190))),
+    "button_o.bmp": (120, 32, button((100, 140, 200), (70, 105, 160), (170, 200, 240))),
+    "button_d.bmp": (120, 32, button((30, 45, 80), (50, 70, 110), (90, 120, 170))),
+    "button_ds.bmp": (120, 32, button((80, 80, 80), (60, 60, 60), (100, 100, 100))),
+    "button_round_mask.bmp": (120, 32, round_button_mask),
+    "check_n.bmp": (24, 24, check((40, 50, 70), False)),
+    "check_o.bmp": (24, 24, check((70, 90, 130), False)),
+    "check_d.bmp": (24, 24, check((40, 110, 70), True)),
+    "panel_picture.bmp": (220, 120, panel_picture),
+}
+
+
+def main():
+    folder = sys.argv[1]
+    os.makedirs(folder, exist_ok=True)
+    for name, (width, height, pixel) in PICTURES.items():
+        write_bmp(os.path.join(folder, name), width, height, pixel)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,379 @@
+#include "BitmapHelpers.h"
+#include "CBitmapBtn.h"
+#include "CBitmapItem.h"
+#include "CBitmapWindow.h"
+#include "CEditItem.h"
+#include "CEditItemSingleKeyInputMMO.h"
+#include "CKeyboardDef.h"
+#include "CKeyboardKeyItem.h"
+#include "CRawInputDevices.h"
+#include "CPopupBox.h"
+#include "CRgn.h"
+#include "CSkinResourceList.h"
+#include "CTextItem.h"
+#include "ExeFolder.h"
+#include "GUIMessages.h"
+#include "GUIPanelResource.h"
+#include "ItemBuilders.h"
+#include "Utf8.h"
+#include "Vocabulary.h"
+#include "WindowTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace
+{
+// The gallery page as a popup that records the commands its controls send.
+class CGalleryPanel : public CPopupBox
+{
+public:
+    std::vector<HWND> m_commands;
+    std::vector<HWND> m_editChanges;
+    std::function<void(HWND)> m_onValueChanged;
+    std::vector<UINT> m_keyMessages;
+    std::vector<int> m_keyIds;
+
+    CGalleryPanel() : CPopupBox(IDD_GUIPANEL, L"GalleryPage.xml", nullptr) {}
+
+    template <class T>
+    T* Find(const wchar_t* name, int kind)
+    {
+        return m_items.FindItemOfKind<T>(GetGUIItemId(name), kind);
+    }
+
+protected:
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message == WM_GUI_KBDKEY_MOUSEMOVE || message == WM_GUI_KBDKEY_CLICKED)
+        {
+            if (m_keyMessages.empty() || m_keyMessages.back() != message)
+                m_keyMessages.push_back(message);
+            m_keyIds.push_back(static_cast<int>(lParam));
+        }
+        if (message == WM_GUI_ITEM_VALUE_CHANGED && m_onValueChanged)
+            m_onValueChanged(reinterpret_cast<HWND>(lParam));
+        if (message == WM_GUI_EDIT_CHANGED)
+            m_editChanges.push_back(reinterpret_cast<HWND>(lParam));
+        if (message == WM_COMMAND && lParam)
+        {
+            m_commands.push_back(reinterpret_cast<HWND>(lParam));
+            return true;
+        }
+        return CPopupBox::OnWndMsg(message, wParam, lParam, result);
+    }
+};
+
+// A panel whose page is missing: it keeps its template's size.
+class CMissingPagePanel : public CPopupBox
+{
+public:
+    CMissingPagePanel() : CPopupBox(IDD_GUIPANEL, L"NoSuchPage.xml", nullptr) {}
+};
+
+class GalleryPanelTest : public testing::Test
+{
+protected:
+    CString m_savedExeFolder;
+
+    void SetUp() override
+    {
+        m_savedExeFolder = g_exeFolder;
+        CString relative = Utf8ToWide(VELMORA_SKIN_FOLDER);
+        relative.Replace(L'/', L'\\');
+        g_exeFolder = GetModuleFolder() + relative + L"\\";
+        FreeSkinResources();
+        InitVocabularyTables();
+        // The key definitions come from the language page in the program; here from the
+        // shipped data file directly.
+        int size = 0;
+        const uint8_t* bytes = FindBinFile(L"kbddef.dat", &size);
+        g_keyboardDef.Load(bytes, size);
+    }
+    void TearDown() override
+    {
+        FreeSkinResources();
+        g_exeFolder = m_savedExeFolder;
+    }
+
+    static bool Show(CGalleryPanel& panel)
+    {
+        if (!panel.Create())
+            return false;
+        panel.ShowWindow(SW_SHOW);
+        panel.UpdateWindow();
+        return WindowTest::BringToForeground(panel.m_hWnd);
+    }
+};
+
+CPoint CentreOf(HWND wnd)
+{
+    CRect rect;
+    ::GetClientRect(wnd, &rect);
+    return CPoint(rect.Width() / 2, rect.Height() / 2);
+}
+}
+
+TEST_F(GalleryPanelTest, PanelIsItsBackgroundsSizeWithItsMasksRegion)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    CRect rect;
+    panel.GetWindowRect(&rect);
+    EXPECT_EQ(rect, CRect(0, 0, 480, 320));
+    ASSERT_NE(panel.GetMask(), nullptr);
+
+    CRgn expected(CreateRegionFromBitmap(FindSkinPicture(L"gallery_mask.bmp")->GetHandle()));
+    CRgn actual;
+    ASSERT_TRUE(actual.CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(::GetWindowRgn(panel.m_hWnd, actual), ERROR);
+    EXPECT_TRUE(actual.EqualRgn(expected));
+    EXPECT_FALSE(actual.PtInRegion(0, 0)) << "the rounded corner is cut away";
+    EXPECT_TRUE(actual.PtInRegion(240, 160));
+
+    // Painted from the background: the line under the header band.
+    WindowTest::PumpFor(200);
+    EXPECT_EQ(WindowTest::ScreenPixel(panel.m_hWnd, CPoint(240, 60)), RGB(90, 140, 200));
+}
+
+TEST_F(GalleryPanelTest, ItemWindowsCarryTheirIdAndShownText)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* apply = panel.Find<CBitmapBtn>(L"BUTTON_APPLY", GUIKIND_BITMAPBTN);
+    auto* exitButton = panel.Find<CBitmapBtn>(L"BUTTON_EXIT", GUIKIND_BITMAPBTN);
+    auto* heading = panel.Find<CTextItem>(L"TEXT_ASSIGNBUTTONS_HEADING", GUIKIND_TEXTITEM);
+    auto* inside = panel.Find<CBitmapBtn>(L"BUTTON_RESET", GUIKIND_BITMAPBTN);
+    auto* host = panel.Find<CBitmapItem>(L"BITMAP_BACKGROUND_RECT", GUIKIND_BITMAPITEM);
+    ASSERT_TRUE(apply && exitButton && heading && inside && host);
+    EXPECT_EQ(apply->GetWindowText(), L"Apply");
+    EXPECT_EQ(exitButton->GetWindowText(), L"EXIT");
+    EXPECT_EQ(heading->GetWindowText(), L"Skinned gallery");
+    EXPECT_EQ(::GetParent(inside->m_hWnd), host->m_hWnd);
+    for (int i = 0; i < panel.GetItems().GetCount(); ++i)
+    {
+        CGUIItem* item = panel.GetItems().GetAt(i);
+        if (item->HasWindow())
+        {
+            EXPECT_EQ(GetItemIdProperty(item->m_hWnd), item->m_id) << item->m_id;
+        }
+    }
+    CRgn shaped;
+    ASSERT_TRUE(shaped.CreateRectRgn(0, 0, 0, 0));
+    EXPECT_NE(::GetWindowRgn(exitButton->m_hWnd, shaped), ERROR) << "the masked button is shaped";
+    EXPECT_FALSE(shaped.PtInRegion(0, 0));
+}
+
+TEST_F(GalleryPanelTest, ClickCheckBoxAndHoverReachTheParent)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* apply = panel.Find<CBitmapBtn>(L"BUTTON_APPLY", GUIKIND_BITMAPBTN);
+    auto* check = panel.Find<CBitmapBtn>(L"BUTTON_CHKBOX_SLCT_SHIFT", GUIKIND_BITMAPBTN);
+    auto* label = panel.Find<CTextItem>(L"TEXT_SLCT_SHIFT", GUIKIND_TEXTITEM);
+    auto* inside = panel.Find<CBitmapBtn>(L"BUTTON_RESET", GUIKIND_BITMAPBTN);
+    ASSERT_TRUE(apply && check && label && inside);
+
+    // Hover: the mouse over the button captures it and shows the hover image.
+    CPoint centre = CentreOf(apply->m_hWnd);
+    CPoint screen = centre;
+    apply->ClientToScreen(&screen);
+    ASSERT_TRUE(WindowTest::MoveMouseTo(screen));
+    EXPECT_TRUE(WindowTest::PumpUntil([&] { return apply->IsHovering(); }));
+    WindowTest::PumpFor(100);
+    const COLORREF hoverEdge = WindowTest::ScreenPixel(apply->m_hWnd, CPoint(0, 10));
+    EXPECT_EQ(hoverEdge, RGB(170, 200, 240)) << "the hover image's edge";
+    ASSERT_TRUE(WindowTest::MoveMouseTo(CPoint(screen.x, screen.y + 300)));
+    EXPECT_TRUE(WindowTest::PumpUntil([&] { return !apply->IsHovering(); }));
+
+    // A click: BN_CLICKED with the button's window reaches the page.
+    ASSERT_TRUE(WindowTest::ClickAt(apply->m_hWnd, centre));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !panel.m_commands.empty(); }));
+    EXPECT_EQ(panel.m_commands.back(), apply->m_hWnd);
+
+    // The check box toggles on the button going down and tells the page.
+    panel.m_commands.clear();
+    ASSERT_FALSE(check->IsChecked());
+    ASSERT_TRUE(WindowTest::ClickAt(check->m_hWnd, CentreOf(check->m_hWnd)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !panel.m_commands.empty(); }));
+    EXPECT_TRUE(check->IsChecked());
+    EXPECT_EQ(panel.m_commands.size(), 1u) << "the release sends nothing more";
+    EXPECT_EQ(panel.m_commands.back(), check->m_hWnd);
+
+    // Its label toggles it back and reports the check box's window.
+    panel.m_commands.clear();
+    ASSERT_TRUE(WindowTest::ClickAt(label->m_hWnd, CentreOf(label->m_hWnd)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !panel.m_commands.empty(); }));
+    EXPECT_FALSE(check->IsChecked());
+    EXPECT_EQ(panel.m_commands.back(), check->m_hWnd);
+
+    // A button inside the bitmap item: the item passes the command on to the page.
+    panel.m_commands.clear();
+    ASSERT_TRUE(WindowTest::ClickAt(inside->m_hWnd, CentreOf(inside->m_hWnd)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !panel.m_commands.empty(); }));
+    EXPECT_EQ(panel.m_commands.back(), inside->m_hWnd);
+}
+
+TEST_F(GalleryPanelTest, NumberOnlyEditKeepsItsRangeWhileTyping)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* edit = panel.Find<CEditItem>(L"EDITCTRL_INSERT_DELAY", GUIKIND_EDIT);
+    ASSERT_NE(edit, nullptr);
+    edit->SetNumbersOnly(true, 1, 100);
+    // The page's key-capture field holds the keyboard's raw input, which leaves no key
+    // messages for other fields; a page without one types normally.
+    g_rawInputDevices.Unregister();
+    ASSERT_TRUE(WindowTest::ClickAt(edit->m_hWnd, CentreOf(edit->m_hWnd)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return ::GetFocus() == edit->m_hWnd; }));
+
+    // 0 first is below the minimum; 1, 0, 0 make 100; the next 0 (1000) and the letter,
+    // the minus sign and Home are refused.
+    for (WORD key : { WORD('0'), WORD('1'), WORD('0'), WORD(VK_NUMPAD0), WORD('0'), WORD('A'), WORD(VK_SUBTRACT), WORD(VK_HOME) })
+    {
+        WindowTest::TapKey(key);
+        WindowTest::PumpFor(40);
+    }
+    EXPECT_EQ(edit->GetWindowText(), L"100");
+    ASSERT_FALSE(panel.m_editChanges.empty());
+    EXPECT_EQ(panel.m_editChanges.back(), edit->m_hWnd);
+    EXPECT_EQ(panel.m_editChanges.size(), 3u) << "one report per accepted digit";
+
+    WindowTest::TapKey(VK_BACK);
+    WindowTest::PumpFor(40);
+    EXPECT_EQ(edit->GetWindowText(), L"10");
+    EXPECT_TRUE(edit->GetFrame().IsWindowVisible());
+}
+
+TEST_F(GalleryPanelTest, KeyCaptureFieldReportsACombinationFromRawInput)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* capture = panel.Find<CEditItemSingleKeyInputMMO>(L"EDITCTRL_POPUP_SINGLEKEYENTRY", GUIKIND_EDITSINGLEKEY);
+    ASSERT_NE(capture, nullptr);
+    ASSERT_TRUE(g_rawInputDevices.IsRegistered());
+    struct Seen
+    {
+        uint8_t mask;
+        int state;
+        CString key;
+    };
+    std::vector<Seen> seen;
+    panel.m_onValueChanged = [&](HWND wnd) {
+        if (wnd == capture->m_hWnd)
+            seen.push_back({ capture->GetModifierMask(), capture->GetCaptureState(), capture->GetKeyName() });
+    };
+    auto send = [](WORD key, bool up) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        ::SendInput(1, &input, sizeof(input));
+        WindowTest::PumpFor(60);
+    };
+    send(VK_LCONTROL, false);
+    send('A', false);
+    send('A', true);
+    send(VK_LCONTROL, true);
+
+    ASSERT_EQ(seen.size(), 3u) << "Ctrl down, A down and A up; the release of Ctrl reports nothing";
+    EXPECT_EQ(seen[0].mask, 4);
+    EXPECT_EQ(seen[0].state, 1);
+    EXPECT_EQ(seen[2].mask, 4) << "Ctrl+A";
+    EXPECT_EQ(seen[2].state, 6);
+    EXPECT_FALSE(seen[2].key.IsEmpty());
+    EXPECT_EQ(capture->GetModifierMask(), 0) << "releasing Ctrl clears it";
+    EXPECT_EQ(capture->GetWindowText(), seen[2].key);
+    panel.DestroyWindow();
+    EXPECT_FALSE(g_rawInputDevices.IsRegistered()) << "the field's end ends the registration";
+}
+
+TEST_F(GalleryPanelTest, KeyboardKeysShowKeyNamesAndReportTheMouse)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* keyA = panel.Find<CKeyboardKeyItem>(L"BUTTON_ASSNBUTTON1", GUIKIND_KBDKEY);
+    auto* numLock = panel.Find<CKeyboardKeyItem>(L"BUTTON_ASSNBUTTON2", GUIKIND_KBDKEY);
+    auto* fire = panel.Find<CKeyboardKeyItem>(L"BUTTON_ASSNBUTTON3", GUIKIND_KBDKEY);
+    ASSERT_TRUE(keyA && numLock && fire);
+    wchar_t expected[256] = {};
+    ::GetKeyNameTextW(0x1E << 16, expected, 256);
+    EXPECT_EQ(keyA->GetWindowText(), expected) << "the Windows name of the key";
+    EXPECT_EQ(keyA->GetScanCode(), 0x1E);
+    EXPECT_EQ(keyA->GetVirtualKey(), 'A');
+    ::GetKeyNameTextW((0x45 << 16) | (1 << 24), expected, 256);
+    EXPECT_EQ(numLock->GetWindowText(), expected) << "Num Lock is named with the extended bit";
+    EXPECT_EQ(fire->GetWindowText(), L"Fire") << "a caption of the skin is kept";
+    EXPECT_TRUE(fire->IsExtended());
+
+    ASSERT_TRUE(WindowTest::ClickAt(fire->m_hWnd, CentreOf(fire->m_hWnd)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return panel.m_keyMessages.size() >= 2; }));
+    EXPECT_EQ(panel.m_keyMessages[0], static_cast<UINT>(WM_GUI_KBDKEY_MOUSEMOVE));
+    EXPECT_EQ(panel.m_keyMessages[1], static_cast<UINT>(WM_GUI_KBDKEY_CLICKED));
+    EXPECT_EQ(panel.m_keyIds.back(), GetGUIItemId(L"BUTTON_ASSNBUTTON3"));
+    EXPECT_TRUE(fire->IsChecked()) << "a check-box key toggles";
+}
+
+TEST_F(GalleryPanelTest, BitmapWindowFitsItsTextBesideTheIcon)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* window = panel.Find<CBitmapWindow>(L"DPIWIN", GUIKIND_BITMAPWINDOW);
+    ASSERT_NE(window, nullptr);
+    window->SelectIcon(1);
+    window->SetText(L"Keystroke");
+    EXPECT_EQ(window->GetWindowText(), L"Keystroke");
+    HDC dc = ::GetDC(window->m_hWnd);
+    ::SelectObject(dc, DefaultControlFont());
+    EXPECT_EQ(window->FittedText(dc, 500), L"Keystroke") << "a text that fits is drawn whole";
+    const CString shortened = window->FittedText(dc, 40);
+    ::ReleaseDC(window->m_hWnd, dc);
+    EXPECT_EQ(shortened.Right(3), L"...");
+    EXPECT_LT(shortened.GetLength(), 12);
+
+    // Hover shows the third image (button_o: its edge is light blue).
+    CPoint screen(10, 15);
+    window->ClientToScreen(&screen);
+    ASSERT_TRUE(WindowTest::MoveMouseTo(screen));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return window->IsHovering(); }));
+    WindowTest::PumpFor(100);
+    EXPECT_EQ(WindowTest::ScreenPixel(window->m_hWnd, CPoint(0, 15)), RGB(170, 200, 240));
+    ASSERT_TRUE(WindowTest::ClickAt(window->m_hWnd, CPoint(10, 15)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !panel.m_commands.empty(); }));
+    EXPECT_EQ(panel.m_commands.back(), window->m_hWnd);
+}
+
+TEST_F(GalleryPanelTest, RecreatingTheWindowLoadsThePageOnce)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    const int count = panel.GetItems().GetCount();
+    EXPECT_GT(count, 10);
+    ASSERT_TRUE(panel.DestroyWindow());
+    EXPECT_FALSE(panel.IsCreated());
+    EXPECT_TRUE(panel.GetBackground()->IsNull()) << "the bitmaps are freed once, in OnDestroy";
+    ASSERT_TRUE(Show(panel));
+    EXPECT_EQ(panel.GetItems().GetCount(), count);
+    CRect rect;
+    panel.GetWindowRect(&rect);
+    EXPECT_EQ(rect.Size(), CSize(480, 320));
+}
+
+TEST_F(GalleryPanelTest, PanelWithoutItsPageKeepsItsTemplateSize)
+{
+    CMissingPagePanel panel;
+    ASSERT_TRUE(panel.Create());
+    EXPECT_TRUE(panel.IsCreated());
+    EXPECT_EQ(panel.GetItems().GetCount(), 0);
+    EXPECT_EQ(panel.GetBackground(), nullptr);
+    CRect rect;
+    panel.GetWindowRect(&rect);
+    EXPECT_GT(rect.Width(), 0);
+    EXPECT_GT(rect.Height(), 0);
+    panel.ShowWindow(SW_SHOWNOACTIVATE);
+    panel.UpdateWindow();
+    WindowTest::PumpFor(50);
+}
