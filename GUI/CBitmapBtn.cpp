@@ -142,6 +142,30 @@ void CBitmapBtn::SetItemToolTipText(const CString& text)
     m_toolTip.UpdateTipText(m_hWnd, shown);
 }
 
+bool CBitmapBtn::StartBlinking()
+{
+    if (!SetTimer(kBlinkTimerId, m_blinkInterval))
+        return false;
+    m_pBlinkImage = &m_images[kPressed];
+    Invalidate(false);
+    return true;
+}
+
+void CBitmapBtn::StopBlinking()
+{
+    KillTimer(kBlinkTimerId);
+    if (!m_pBlinkImage)
+        return;
+    m_pBlinkImage = nullptr;
+    Invalidate(false);
+}
+
+void CBitmapBtn::OnBlinkTick()
+{
+    m_pBlinkImage = m_pBlinkImage == &m_images[kNormal] ? &m_images[kPressed] : &m_images[kNormal];
+    Invalidate(false);
+}
+
 bool CBitmapBtn::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message)
@@ -169,6 +193,11 @@ bool CBitmapBtn::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         Invalidate(false);
         return true;
     case WM_LBUTTONDBLCLK: // does nothing
+        return true;
+    case WM_TIMER: // void OnBlinkTick()
+        if (wParam != kBlinkTimerId)
+            break;
+        OnBlinkTick();
         return true;
     default:
         break;
@@ -297,14 +326,20 @@ void CBitmapBtn::DrawItem(const DRAWITEMSTRUCT& item)
 {
     const CRect rect(item.rcItem);
     CMemDC2 dc(item.hDC, &rect);
-    const CBitmap& image = StateImage(item.itemState);
+    // A blink image comes before every state.
+    const CBitmap& image = m_pBlinkImage ? *m_pBlinkImage : StateImage(item.itemState);
     if (!image.IsNull())
         DrawImage(dc, rect, image);
+    DrawCaption(dc, rect, item.itemState);
+}
+
+void CBitmapBtn::DrawCaption(CDCHandle& dc, const CRect& rect, UINT itemState)
+{
     if (m_caption.IsEmpty())
         return;
     CSelectObject selectFont(dc, m_font ? m_font : DefaultControlFont());
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(CaptionColour(item.itemState));
+    dc.SetTextColor(CaptionColour(itemState));
     CRect textRect = rect;
     if (!(m_textFormat & DT_SINGLELINE))
     {

@@ -1,7 +1,8 @@
 // Classes in this file:
 //   CBitmapBtn - the skinned bitmap button (BUTTON element): four state images scaled to the
 //                button, an optional mask shaping it, a translated caption, hover tracking
-//                by mouse capture, and an optional check-box state.
+//                by mouse capture, an optional check-box state, and blinking between the
+//                normal and pressed images on a timer.
 #pragma once
 
 #include "CBitmap.h"
@@ -17,6 +18,9 @@ public:
     using CButton::m_hWnd;
 
 public:
+    // The timer that swaps the blink image.
+    static constexpr UINT_PTR kBlinkTimerId = 16;
+
     // The caption colour slots, in the order of the state images.
     enum CaptionState
     {
@@ -32,6 +36,7 @@ private:
     CToolTipCtrl m_toolTip;
     CBitmap m_images[kStateCount];
     CBitmap m_mask;
+    const CBitmap* m_pBlinkImage = nullptr;
     bool m_checked = false;
     bool m_checkBox = false;
     bool m_toggleOnClick = true;
@@ -42,6 +47,7 @@ private:
     COLORREF m_captionColours[kStateCount] = { 0xFEFEFE, 0xFEFEFE, 0xFEFEFE, 0xFEFEFE };
     UINT m_textFormat = DT_CENTER | DT_SINGLELINE | DT_VCENTER;
     int m_captionOffset = 0;
+    UINT m_blinkInterval = 500;
 
 public:
     CBitmapBtn() = default;
@@ -56,6 +62,8 @@ public:
     const CString& GetCaption() const { return m_caption; }
     UINT GetTextFormat() const { return m_textFormat; }
     int GetCaptionOffset() const { return m_captionOffset; }
+    bool IsBlinking() const { return m_pBlinkImage != nullptr; }
+    UINT GetBlinkInterval() const { return m_blinkInterval; }
 
     // Operations
     // An owner-drawn child button without a tab stop.
@@ -78,6 +86,12 @@ public:
     void SetCaptionOffset(int offset) { m_captionOffset = offset < 0 ? 0 : offset; }
     void SetFontHandle(HFONT font) { m_font = font; }
     void SetItemToolTipText(const CString& text);
+    void SetBlinkInterval(UINT milliseconds) { m_blinkInterval = milliseconds; }
+    // Blinking draws the pressed and the normal image in turn, whatever the button's state,
+    // swapping them on every tick of timer 16 at the blink interval; stopping returns to
+    // the state image.
+    bool StartBlinking();
+    void StopBlinking();
 
 protected:
     // Implementation
@@ -89,9 +103,13 @@ protected:
     const CBitmap& Image(CaptionState state) const { return m_images[state]; }
     COLORREF StateColour(CaptionState state) const { return m_captionColours[state]; }
     void SetCaption(const CString& caption);
+    // Draws the caption over the state image; a control that shows a picture in place of
+    // its caption overrides it.
+    virtual void DrawCaption(CDCHandle& dc, const CRect& rect, UINT itemState);
 
 private:
     void OnMouseMove(UINT flags, POINT point);
+    void OnBlinkTick();
     bool OnLButtonDown();
     void DrawItem(const DRAWITEMSTRUCT& item);
     void DrawImage(CDCHandle& dc, const CRect& rect, const CBitmap& image) const;

@@ -20,6 +20,12 @@ void CKeyboardKeyItem::SetKey(int32_t keyId)
         SetCaption(name);
 }
 
+void CKeyboardKeyItem::SetBmpInfo(std::unique_ptr<CBmpInfo> record)
+{
+    m_pBmpInfo = std::move(record);
+    Invalidate(false);
+}
+
 bool CKeyboardKeyItem::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     // The notify window hears of the key before the button's own handling.
@@ -49,4 +55,15 @@ COLORREF CKeyboardKeyItem::CaptionColour(UINT itemState) const
     if (!(itemState & ODS_DISABLED) && (IsHovering() || IsHighlighted()))
         return StateColour(kHover);
     return IsChecked() ? StateColour(kPressed) : StateColour(kNormal);
+}
+
+void CKeyboardKeyItem::DrawCaption(CDCHandle& dc, const CRect& rect, UINT itemState)
+{
+    if (!m_pBmpInfo)
+    {
+        CBitmapBtn::DrawCaption(dc, rect, itemState);
+        return;
+    }
+    const bool disabled = (itemState & ODS_DISABLED) != 0;
+    m_pBmpInfo->Draw(dc, disabled, IsChecked(), !disabled && (IsHovering() || IsHighlighted()));
 }

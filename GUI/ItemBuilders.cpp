@@ -1,9 +1,11 @@
 #include "ItemBuilders.h"
 
 #include "BitmapHelpers.h"
+#include "CAVIButton.h"
 #include "CBitmapBtn.h"
 #include "CBitmapItem.h"
 #include "CBitmapWindow.h"
+#include "CBmpInfo.h"
 #include "CClientDC.h"
 #include "CEditItem.h"
 #include "CEditItemSingleKeyInputMMO.h"
@@ -231,6 +233,22 @@ CGUIItem* BuildButton(const pugi::xml_node& element, CWnd* owner, CGUIItems& ite
     return button.release();
 }
 
+CGUIItem* BuildAVIButton(const pugi::xml_node& element, CWnd* owner, CGUIItems&)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    auto button = std::make_unique<CAVIButton>();
+    if (!button->Create(Rect(element, id), owner))
+        return nullptr;
+    button->SetAnimationName(ChildText(element, "VIDEO"));
+    button->SetSoundName(ChildText(element, "SOUND"));
+    // The still picture shown between plays comes from the skin's normal-state picture.
+    button->SetStillBitmap(Picture(element, id, "SBMN"));
+    FinishItem(*button, id, GUIKIND_AVIBUTTON, button->m_hWnd, owner);
+    return button.release();
+}
+
 CGUIItem* BuildTextItem(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
 {
     const int id = ItemId(element);
@@ -351,6 +369,8 @@ CGUIItem* BuildKeyboardKey(const pugi::xml_node& element, CWnd* owner, CGUIItems
         key->SetButtonText(caption, CaseMode(element, id));
     if (HasAttribute(element, "kbddefid"))
         key->SetKey(HashKeyName(Attribute(element, "kbddefid")));
+    if (std::unique_ptr<CBmpInfo> record = BmpInfo(element))
+        key->SetBmpInfo(std::move(record));
     FinishItem(*key, id, GUIKIND_KBDKEY, key->m_hWnd, parent);
     return key.release();
 }
@@ -394,6 +414,7 @@ const BuilderEntry kBuilders[] = {
     { "BITMAPITEM", BuildBitmapItem },
     { "BITMAPWINDOW", BuildBitmapWindow },
     { "BUTTON", BuildButton },
+    { "AVIBUTTON", BuildAVIButton },
     { "TEXTITEM", BuildTextItem },
     { "EDITCTRL", BuildEdit },
     { "KBDKEY", BuildKeyboardKey },

@@ -1,5 +1,6 @@
 #include "SkinValues.h"
 
+#include "CBmpInfo.h"
 #include "CFontItem.h"
 #include "CLangTable.h"
 #include "CSkinResourceList.h"
@@ -143,6 +144,22 @@ CBitmap* Picture(const pugi::xml_node& node, int id, const char* child)
         return nullptr;
     CBitmap* picture = FindSkinPicture(name.GetString());
     return picture && !picture->IsNull() ? picture : nullptr;
+}
+
+std::unique_ptr<CBmpInfo> BmpInfo(const pugi::xml_node& node)
+{
+    const pugi::xml_node element = node.child("BMPINFO");
+    const int id = ItemId(element);
+    if (!element || id < 0)
+        return nullptr;
+    static const char* const kStates[CBmpInfo::kStateCount] = { "SBMN", "SBMO", "SBMD", "SBMDS" };
+    auto record = std::make_unique<CBmpInfo>();
+    record->m_id = id;
+    for (int state = 0; state < CBmpInfo::kStateCount; ++state)
+        record->m_pictures[state] = Picture(element, id, kStates[state]);
+    record->m_pMask = Picture(element, id, "SBMM");
+    record->m_rect = Rect(element, id);
+    return record;
 }
 
 CFontItem* Font(const pugi::xml_node& node, int id, const CGUIItems& items)

@@ -9,6 +9,9 @@
 
 #include <pugixml.hpp>
 
+#include <memory>
+
+class CBmpInfo;
 class CFontItem;
 
 namespace SkinValues
@@ -50,6 +53,10 @@ bool Colour(const pugi::xml_node& node, const char* name, COLORREF& colour);
 // A picture child (SBMN, SBMO, ...): the override for (id, child) first, else the child's
 // text; null when absent or the picture does not load. The store owns the bitmap.
 CBitmap* Picture(const pugi::xml_node& node, int id, const char* child);
+// The four-state picture record of the node's BMPINFO child: its pictures SBMN, SBMO,
+// SBMD, SBMDS, the mask SBMM and its RECT, each under the record's own overrides; null
+// without a BMPINFO child or when its name is missing or unknown.
+std::unique_ptr<CBmpInfo> BmpInfo(const pugi::xml_node& node);
 // The FONT item fontid names among the items built so far: an override naming a known font
 // is used as it is, otherwise the page's font passes through the language's replacement.
 CFontItem* Font(const pugi::xml_node& node, int id, const CGUIItems& items);

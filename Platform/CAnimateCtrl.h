@@ -10,8 +10,12 @@ class CAnimateCtrl : public CWnd
 {
 public:
     // Operations
+    // Registers the control's class first, as the common controls ask.
     bool Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
     {
+        INITCOMMONCONTROLSEX classes = { sizeof(classes), ICC_ANIMATE_CLASS };
+        if (!::InitCommonControlsEx(&classes))
+            return false;
         return CWnd::Create(ANIMATE_CLASSW, nullptr, style, rect, parent, id);
     }
     // Opens a clip by resource name (or MAKEINTRESOURCE id) from the program's module.

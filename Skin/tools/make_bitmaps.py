@@ -83,6 +83,35 @@ def panel_picture(x, y):
     return base
 
 
+def avi_still(x, y):
+    """The animated button's still picture; the button shows its top-left 64 x 64."""
+    if x >= 64 or y >= 64:
+        return (0, 0, 0)
+    if x in (0, 63) or y in (0, 63):
+        return (120, 120, 200)
+    # A play triangle pointing right.
+    if 22 <= x <= 44 and abs(y - 32) <= (44 - x) * 0.6:
+        return (250, 210, 60)
+    return (40, 60, 90)
+
+
+def up_arrow(x, y):
+    """True on an upward arrow 20 pixels wide and 14 high."""
+    if y < 8:
+        return abs(x - 9.5) <= y + 1.5
+    return 6 <= x <= 13
+
+
+def key_glyph(colour):
+    def pixel(x, y):
+        return colour if up_arrow(x, y) else (0, 0, 0)
+    return pixel
+
+
+def key_glyph_mask(x, y):
+    return BLACK if up_arrow(x, y) else WHITE
+
+
 PICTURES = {
     "gallery_bg.bmp": (480, 320, background),
     "gallery_mask.bmp": (480, 320, mask),
@@ -95,6 +124,11 @@ PICTURES = {
     "check_o.bmp": (24, 24, check((70, 90, 130), False)),
     "check_d.bmp": (24, 24, check((40, 110, 70), True)),
     "panel_picture.bmp": (220, 120, panel_picture),
+    "avi_still.bmp": (84, 74, avi_still),
+    "key_glyph_n.bmp": (20, 14, key_glyph((255, 255, 255))),
+    "key_glyph_o.bmp": (20, 14, key_glyph((255, 255, 0))),
+    "key_glyph_d.bmp": (20, 14, key_glyph((120, 230, 120))),
+    "key_glyph_mask.bmp": (20, 14, key_glyph_mask),
 }
 
 

@@ -1,4 +1,5 @@
 #include "BitmapHelpers.h"
+#include "CAVIButton.h"
 #include "CBitmapBtn.h"
 #include "CBitmapItem.h"
 #include "CBitmapWindow.h"
@@ -21,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -315,6 +317,153 @@ TEST_F(GalleryPanelTest, KeyboardKeysShowKeyNamesAndReportTheMouse)
     EXPECT_EQ(panel.m_keyMessages[1], static_cast<UINT>(WM_GUI_KBDKEY_CLICKED));
     EXPECT_EQ(panel.m_keyIds.back(), GetGUIItemId(L"BUTTON_ASSNBUTTON3"));
     EXPECT_TRUE(fire->IsChecked()) << "a check-box key toggles";
+}
+
+TEST_F(GalleryPanelTest, AnimatedButtonPlaysItsClipOnceOnADoubleClick)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* button = panel.Find<CAVIButton>(L"BUTTON_MACRO_RECORD_PLAY", GUIKIND_AVIBUTTON);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(panel.GetItems().FindItem(GetGUIItemId(L"BUTTON_MACRO_RECORD_STOP")), nullptr)
+        << "only the list's first animated button is built";
+    EXPECT_EQ(button->GetAnimationName(), L"GALLERY_CLIP");
+    EXPECT_EQ(button->GetSoundName(), L"gallery_click.wav");
+    EXPECT_EQ(button->GetStyle() & 0xFFFF000F, 0x5000000Bu);
+    WindowTest::PumpFor(100);
+    const COLORREF still = RGB(40, 60, 90);
+    EXPECT_EQ(WindowTest::ScreenPixel(button->m_hWnd, CPoint(5, 5)), still) << "the still picture";
+
+    // The clip's frames are 60 x 60 on a dark blue ground, centred in the animation control
+    // that lies over the button one pixel down and right.
+    const CPoint centre = CentreOf(button->m_hWnd);
+    ASSERT_TRUE(WindowTest::ClickAt(button->m_hWnd, centre));
+    ASSERT_TRUE(WindowTest::ClickAt(button->m_hWnd, centre));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return button->IsPlaying(); }));
+    EXPECT_TRUE(button->IsOpened());
+    EXPECT_TRUE(::IsWindowVisible(button->GetAnimationWindow()));
+    CRect animation;
+    ::GetWindowRect(button->GetAnimationWindow(), &animation);
+    button->ScreenToClient(&animation);
+    EXPECT_EQ(animation, CRect(1, 1, 65, 65));
+    WindowTest::PumpFor(150);
+    EXPECT_EQ(WindowTest::ScreenPixel(button->m_hWnd, CPoint(5, 5)), RGB(30, 30, 60)) << "a frame of the clip";
+
+    // Twelve frames of 80 ms, played once: the still picture is back afterwards.
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !button->IsPlaying(); }, 5000));
+    EXPECT_FALSE(::IsWindowVisible(button->GetAnimationWindow()));
+    WindowTest::PumpFor(100);
+    EXPECT_EQ(WindowTest::ScreenPixel(button->m_hWnd, CPoint(5, 5)), still);
+
+    // The opened clip plays again without being opened a second time.
+    EXPECT_TRUE(button->Play());
+    EXPECT_TRUE(button->IsPlaying());
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !button->IsPlaying(); }, 5000));
+}
+
+TEST_F(GalleryPanelTest, AnimatedButtonWithoutItsClipPlaysNothing)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    CAVIButton button;
+    ASSERT_TRUE(button.Create(CRect(300, 200, 340, 240), &panel));
+    EXPECT_FALSE(button.Play()) << "no animation named";
+    button.SetAnimationName(L"NO_SUCH_CLIP");
+    EXPECT_FALSE(button.Play());
+    EXPECT_FALSE(button.IsOpened());
+    EXPECT_FALSE(button.IsPlaying());
+    EXPECT_FALSE(::IsWindowVisible(button.GetAnimationWindow()));
+}
+
+TEST_F(GalleryPanelTest, BlinkingButtonShowsNormalAndPressedInTurnUntilStopped)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* apply = panel.Find<CBitmapBtn>(L"BUTTON_APPLY", GUIKIND_BITMAPBTN);
+    ASSERT_NE(apply, nullptr);
+    CPoint away(10, 310);
+    panel.ClientToScreen(&away);
+    ASSERT_TRUE(WindowTest::MoveMouseTo(away));
+    // The images' edges: normal, pressed and disabled.
+    const COLORREF normal = RGB(110, 140, 190);
+    const COLORREF pressed = RGB(90, 120, 170);
+    const COLORREF disabled = RGB(100, 100, 100);
+    const CPoint edge(0, 10);
+    apply->EnableWindow(false);
+    WindowTest::PumpFor(100);
+    ASSERT_EQ(WindowTest::ScreenPixel(apply->m_hWnd, edge), disabled);
+
+    // A disabled button blinks too (the record button of the macro page does).
+    apply->SetBlinkInterval(60);
+    ASSERT_TRUE(apply->StartBlinking());
+    EXPECT_TRUE(apply->IsBlinking());
+    std::vector<COLORREF> seen;
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < 700)
+    {
+        WindowTest::PumpFor(15);
+        seen.push_back(WindowTest::ScreenPixel(apply->m_hWnd, edge));
+    }
+    auto count = [&](COLORREF colour) { return std::count(seen.begin(), seen.end(), colour); };
+    EXPECT_GT(count(normal), 0);
+    EXPECT_GT(count(pressed), 0);
+    EXPECT_EQ(count(disabled), 0);
+    int changes = 0;
+    for (size_t i = 1; i < seen.size(); ++i)
+        changes += seen[i] != seen[i - 1];
+    EXPECT_GE(changes, 4) << "the images swap on every tick";
+
+    apply->StopBlinking();
+    EXPECT_FALSE(apply->IsBlinking());
+    WindowTest::PumpFor(200);
+    EXPECT_EQ(WindowTest::ScreenPixel(apply->m_hWnd, edge), disabled) << "the state image again";
+    apply->EnableWindow(true);
+    WindowTest::PumpFor(100);
+    EXPECT_EQ(WindowTest::ScreenPixel(apply->m_hWnd, edge), normal);
+}
+
+TEST_F(GalleryPanelTest, KeyWithAPictureRecordShowsThePictureForItsState)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* key = panel.Find<CKeyboardKeyItem>(L"BUTTON_ASSNUP", GUIKIND_KBDKEY);
+    ASSERT_NE(key, nullptr);
+    const CBmpInfo* record = key->GetBmpInfo();
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->m_id, GetGUIItemId(L"BUTTON_ASSNSCROLLUP"));
+    EXPECT_EQ(record->m_rect, CRect(15, 5, 35, 19));
+    EXPECT_EQ(record->m_pictures[CBmpInfo::kDisabled], nullptr);
+    EXPECT_EQ(panel.Find<CKeyboardKeyItem>(L"BUTTON_ASSNBUTTON1", GUIKIND_KBDKEY)->GetBmpInfo(), nullptr);
+
+    CPoint away(10, 310);
+    panel.ClientToScreen(&away);
+    ASSERT_TRUE(WindowTest::MoveMouseTo(away));
+    WindowTest::PumpFor(100);
+    // The arrow's stem, and beside it, where the mask lets the key's own image show.
+    const CPoint stem(25, 15);
+    const CPoint beside(16, 17);
+    auto pixel = [&](CPoint point) { return WindowTest::ScreenPixel(key->m_hWnd, point); };
+    EXPECT_EQ(pixel(stem), RGB(255, 255, 255));
+    const COLORREF keyImage = pixel(beside);
+    EXPECT_NE(keyImage, RGB(0, 0, 0));
+    EXPECT_NE(keyImage, RGB(255, 255, 255));
+
+    key->SetChecked(true);
+    WindowTest::PumpFor(100);
+    EXPECT_EQ(pixel(stem), RGB(120, 230, 120)) << "pressed";
+    key->SetChecked(false);
+    key->EnableWindow(false);
+    WindowTest::PumpFor(100);
+    EXPECT_EQ(pixel(stem), RGB(255, 255, 255)) << "no disabled picture: the normal one";
+    key->EnableWindow(true);
+
+    CPoint over = stem;
+    key->ClientToScreen(&over);
+    ASSERT_TRUE(WindowTest::MoveMouseTo(over));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return key->IsHovering(); }));
+    WindowTest::PumpFor(100);
+    EXPECT_EQ(pixel(stem), RGB(255, 255, 0)) << "hover";
+    EXPECT_NE(pixel(beside), keyImage) << "the key's hover image shows beside the picture";
 }
 
 TEST_F(GalleryPanelTest, BitmapWindowFitsItsTextBesideTheIcon)

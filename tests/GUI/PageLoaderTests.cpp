@@ -1,6 +1,8 @@
 #include "CBitmapBtn.h"
 #include "CBitmapItem.h"
+#include "CBmpInfo.h"
 #include "CFontItem.h"
+#include "CKeyboardKeyItem.h"
 #include "CLangTable.h"
 #include "CPanelBitmap.h"
 #include "CTextItem.h"
@@ -256,6 +258,38 @@ TEST_F(PageLoaderTest, LanguageTranslatesAndOverridesAttributes)
     EXPECT_EQ(apply->GetWindowText(), L"Anwenden");
     EXPECT_EQ(heading->GetWindowText(), L"TITEL") << "the overridden case applies to a translated text";
     EXPECT_EQ(plain->GetWindowText(), L"Untranslated") << "a label's case applies only to translations";
+}
+
+TEST_F(PageLoaderTest, KeyPictureRecordNeedsAKnownNameAndTakesItsOverrides)
+{
+    CLangTable table;
+    const int recordId = GetGUIItemId(L"BUTTON_ASSNSCROLLUP");
+    const int32_t rect[4] = { 3, 4, 10, 8 };
+    table.AddOverride(recordId, -1, L"RECT", rect, sizeof(rect));
+    g_pLangTable = &table;
+
+    ASSERT_TRUE(Load(std::string(kPanelHead) +
+        "<KBDKEYLIST>"
+        "<KBDKEY name=\"BUTTON_ASSNUP\"><BMPINFO name=\"BUTTON_ASSNSCROLLUP\"><RECT left=\"1\" top=\"1\" right=\"5\" bottom=\"5\"/>"
+        "<SBMN>white.bmp</SBMN><SBMD>none.bmp</SBMD><SBMM>bg.bmp</SBMM></BMPINFO></KBDKEY>"
+        "<KBDKEY name=\"BUTTON_ASSNDOWN\"><BMPINFO name=\"NO_SUCH_ITEM\"><SBMN>white.bmp</SBMN></BMPINFO></KBDKEY>"
+        "<KBDKEY name=\"BUTTON_ASSNLEFT\"><BMPINFO><SBMN>white.bmp</SBMN></BMPINFO></KBDKEY>"
+        "</KBDKEYLIST></GUIPANEL>"));
+    auto* up = Find<CKeyboardKeyItem>(L"BUTTON_ASSNUP", GUIKIND_KBDKEY);
+    auto* down = Find<CKeyboardKeyItem>(L"BUTTON_ASSNDOWN", GUIKIND_KBDKEY);
+    auto* left = Find<CKeyboardKeyItem>(L"BUTTON_ASSNLEFT", GUIKIND_KBDKEY);
+    ASSERT_TRUE(up && down && left);
+    const CBmpInfo* record = up->GetBmpInfo();
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->m_id, recordId);
+    EXPECT_EQ(record->m_rect, CRect(3, 4, 13, 12)) << "the record's own override";
+    ASSERT_NE(record->m_pictures[CBmpInfo::kNormal], nullptr);
+    EXPECT_EQ(record->m_pictures[CBmpInfo::kPressed], nullptr) << "a picture that does not load";
+    EXPECT_NE(record->m_pMask, nullptr);
+    EXPECT_EQ(record->Picture(false, true, false), record->m_pictures[CBmpInfo::kNormal])
+        << "the normal picture stands in for a missing one";
+    EXPECT_EQ(down->GetBmpInfo(), nullptr) << "an unknown name";
+    EXPECT_EQ(left->GetBmpInfo(), nullptr) << "no name";
 }
 
 TEST_F(PageLoaderTest, FontsAndUnknownColours)
