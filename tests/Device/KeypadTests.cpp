@@ -108,6 +108,13 @@ protected:
         }
         return true;
     }
+
+    // Waits for the write and finishes it on this thread, as the main window does when
+    // the write's end is posted to it.
+    static bool FinishWrite(CKeypad& keypad, IKeypadConfig* config)
+    {
+        return WaitIdle(keypad) && keypad.FinishWrite(config);
+    }
 };
 }
 
@@ -165,7 +172,7 @@ TEST_F(Keypad, ApplyTwiceQuicklyWritesOnce)
     EXPECT_FALSE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
     // Every other operation is refused while the worker holds the connection.
     EXPECT_EQ(keypad.GetDeviceProfileCount(), 0);
-    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
     EXPECT_EQ(keypad.GetLastSyncResult(), 1);
     EXPECT_EQ(CountOf(CallLog(), L"IProfileManager::SetActive"), 1);
     EXPECT_FALSE(m_store->IsChanged());
@@ -216,7 +223,7 @@ TEST_F(Keypad, WriteFailureLeavesTheChangesPending)
     m_store->GetProfile(0)->SetName(L"Not written");
     ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"IKeyAssignments::SetAssignments", E_FAIL, 0));
     ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
-    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
     EXPECT_EQ(keypad.GetLastSyncResult(), 0);
     EXPECT_TRUE(m_store->IsChanged());
     EXPECT_TRUE(m_store->GetProfile(0)->IsCategoryChanged(kCatProfileName));
@@ -232,7 +239,7 @@ TEST_F(Keypad, MacrosTravelBothWays)
     combo->m_events = { { 0, 0x1E, 255 }, { 2, 40, 0 }, { 0, 0x1E, 1 } };
     m_store->AddMacro(L"Empty");
     ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
-    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
     ASSERT_EQ(keypad.GetLastSyncResult(), 1);
     EXPECT_FALSE(IsNullGuid(combo->m_id));
 
@@ -261,7 +268,7 @@ TEST_F(Keypad, AssignmentsTravelBothWays)
     profile->SetKeyAssignment(tab, MakeAssignment(kAssignClick, record, 0, 0, 0, 0), keymap);
     profile->SetButtonAssignment(tKeypadButton(18), MakeAssignment(kAssignScrollDown, record, 0, 0, 0, 0), keymap);
     ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
-    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
     ASSERT_EQ(keypad.GetLastSyncResult(), 1);
 
     CVelmoraConfig reread(&m_keys.table);
@@ -290,7 +297,7 @@ TEST_F(Keypad, DeletingTheActiveFirstProfileReallyDeletesIt)
     m_store->SetActiveProfile(second);
     m_store->DeleteProfile(first);
     ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
-    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
     ASSERT_EQ(keypad.GetLastSyncResult(), 1);
 
     CVelmoraConfig reread(&m_keys.table);
@@ -311,12 +318,12 @@ TEST_F(Keypad, ReadingTwoMacrosOfOneNameKeepsBoth)
     m_store->AddMacro(L"Combo")->m_events = { { 2, 10, 0 } };
     m_store->AddMacro(L"Other")->m_events = { { 2, 20, 0 } };
     ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
-    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
     // Another program names the second macro like the first.
     CMacro* other = m_store->FindMacroByName(L"Other");
     other->SetName(L"COMBO");
     ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
-    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
 
     CVelmoraConfig reread(&m_keys.table);
     CKeypad again(&m_keys.table);
@@ -341,7 +348,7 @@ TEST_F(Keypad, ApplicationNamesUpTo127CharactersAreWritten)
         profile->SetApplicationName(CString(L'a', c.length));
         profile->SetAutoSwitch(true);
         ASSERT_TRUE(keypad.SyncConfig(&store, 0, 0xFFF));
-        ASSERT_TRUE(WaitIdle(keypad));
+        ASSERT_TRUE(FinishWrite(keypad, &store));
         EXPECT_EQ(keypad.GetLastSyncResult(), c.written ? 1 : 0) << c.length;
         EXPECT_EQ(profile->IsChanged(), !c.written) << c.length;
 
@@ -352,5 +359,146 @@ TEST_F(Keypad, ApplicationNamesUpTo127CharactersAreWritten)
         IKeypadProfile* read = reread.GetProfile(0);
         EXPECT_EQ(read->GetApplicationName().GetLength(), c.written ? c.length : 0) << c.length;
         EXPECT_EQ(read->GetAutoSwitch(), c.written) << c.length;
+    }
+}
+
+namespace
+{
+int MacroIndex(IKeypadConfig& store, const wchar_t* name)
+{
+    for (int i = 0; i < store.GetMacroCount(); ++i) {
+        if (CString(store.GetMacro(i)->GetName()).CompareNoCase(name) == 0)
+            return i;
+    }
+    return -1;
+}
+
+GUID ProfileId(IKeypadProfile* profile)
+{
+    GUID id = GUID_NULL;
+    if (profile)
+        profile->GetGUID(&id);
+    return id;
+}
+}
+
+TEST_F(Keypad, EditsDuringASlowWriteAreNeitherLostNorAccepted)
+{
+    const tLEDType led = tLEDType(0);
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    m_store->CreateProfile(L"Second");
+    m_store->CreateProfile(L"Third");
+    m_store->AddMacro(L"Kept")->m_events = { { 2, 10, 0 } };
+    m_store->AddMacro(L"Renamed")->m_events = { { 2, 20, 0 } };
+    m_store->AddMacro(L"Gone")->m_events = { { 2, 30, 0 } };
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+    ASSERT_FALSE(m_store->IsChanged());
+
+    // Changes of this Apply: a new profile, a new macro and an LED colour.
+    m_store->CreateProfile(L"Fresh");
+    m_store->AddMacro(L"Fresh macro")->m_events = { { 2, 40, 0 } };
+    m_store->FindProfileByName(L"Second")->SetLedColour(led, RGB(10, 20, 30));
+    ASSERT_HRESULT_SUCCEEDED(m_control->SetDelay(2));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+
+    // The user goes on editing while the worker writes.
+    IKeypadProfile* first = m_store->GetProfile(0);
+    ASSERT_NE(m_store->RenameProfile(first, L"Renamed during write"), nullptr);
+    m_store->FindProfileByName(L"Second")->SetLedColour(led, RGB(200, 100, 50));
+    const GUID thirdId = ProfileId(m_store->FindProfileByName(L"Third"));
+    m_store->DeleteProfile(m_store->FindProfileByName(L"Third"));
+    m_store->CreateProfile(L"Added during write");
+    m_store->FindMacroByName(L"Renamed")->SetName(L"Renamed during write");
+    m_store->RemoveMacro(m_store->FindMacroByName(L"Gone"));
+    m_store->AddMacro(L"Added macro")->m_events = { { 2, 50, 0 } };
+    m_store->FindMacroByName(L"Fresh macro")->m_events = { { 2, 60, 0 } };
+    EXPECT_TRUE(keypad.IsBusy());
+    EXPECT_FALSE(keypad.FinishWrite(m_store.get()));
+
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+    // Written and unchanged since: accepted, with the ids the device gave.
+    IKeypadProfile* fresh = m_store->FindProfileByName(L"Fresh");
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_FALSE(IsNullGuid(ProfileId(fresh)));
+    EXPECT_FALSE(IsNullGuid(fresh->GetKeymap(0)->GetGUID()));
+    EXPECT_FALSE(fresh->IsChanged());
+    EXPECT_FALSE(m_store->IsItemChanged(12, MacroIndex(*m_store, L"Kept")));
+    // Edited since: still changed, the new ids carried over all the same.
+    EXPECT_TRUE(m_store->GetProfile(0)->IsCategoryChanged(kCatProfileName));
+    EXPECT_TRUE(m_store->FindProfileByName(L"Second")->IsLedItemChanged(kCatLedColour, led));
+    EXPECT_TRUE(IsNullGuid(ProfileId(m_store->FindProfileByName(L"Added during write"))));
+    EXPECT_TRUE(m_store->IsItemChanged(12, MacroIndex(*m_store, L"Renamed during write")));
+    EXPECT_TRUE(m_store->IsItemChanged(12, MacroIndex(*m_store, L"Added macro")));
+    CMacro* freshMacro = m_store->FindMacroByName(L"Fresh macro");
+    EXPECT_FALSE(IsNullGuid(freshMacro->m_id));
+    EXPECT_TRUE(m_store->IsItemChanged(12, MacroIndex(*m_store, L"Fresh macro")));
+    EXPECT_TRUE(m_store->IsChanged());
+
+    // The next Apply writes every edit, and nothing twice.
+    ASSERT_HRESULT_SUCCEEDED(m_control->SetDelay(0));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+    EXPECT_FALSE(m_store->IsChanged());
+
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    ASSERT_TRUE(again.SyncConfig(&reread, 1, 0xFFF));
+    EXPECT_EQ(reread.GetProfileCount(), m_store->GetProfileCount());
+    for (const wchar_t* name : { L"Renamed during write", L"Second", L"Fresh", L"Added during write" })
+        EXPECT_NE(reread.FindProfileByName(name), nullptr) << CString(name).GetString();
+    EXPECT_EQ(reread.FindProfileByGUID(thirdId), nullptr);
+    EXPECT_TRUE(IsEqualGUID(ProfileId(reread.FindProfileByName(L"Fresh")), ProfileId(fresh)));
+    EXPECT_EQ(reread.FindProfileByName(L"Second")->GetLedColour(led), RGB(200, 100, 50));
+    EXPECT_EQ(reread.GetMacroCount(), 4);
+    EXPECT_EQ(reread.FindMacroByName(L"Gone"), nullptr);
+    ASSERT_NE(reread.FindMacroByName(L"Renamed during write"), nullptr);
+    ASSERT_NE(reread.FindMacroByName(L"Fresh macro"), nullptr);
+    EXPECT_TRUE(MacroEquals(*reread.FindMacroByName(L"Fresh macro"), *freshMacro));
+    EXPECT_NE(reread.FindMacroByName(L"Added macro"), nullptr);
+}
+
+TEST_F(Keypad, TheFlagWordGatesEachPartOfTheWrite)
+{
+    struct Case
+    {
+        const wchar_t* name;
+        uint16_t flags;
+        const wchar_t* unwritten;
+    };
+    const Case cases[] = {
+        { L"no macros", 0xFFF & ~0x010, L"IMacro::SetData" },
+        { L"no LEDs", 0xFFF & ~0x004, L"ILedColour::Set" },
+        { L"no properties", 0xFFF & ~0x100, L"IProfileProperties::SetProperty" },
+        { L"no key maps", 0xFFF & ~0x002, L"IKeyAssignments::SetAssignments" },
+        { L"no profile bits", 0xFFF & ~0x30F, L"IProfileManager::SetActive" },
+    };
+    for (const Case& c : cases) {
+        ASSERT_HRESULT_SUCCEEDED(m_control->Reset());
+        CVelmoraConfig store(&m_keys.table);
+        CKeypad keypad(&m_keys.table);
+        ASSERT_TRUE(keypad.Initialize(&store));
+        ASSERT_TRUE(keypad.SyncConfig(&store, 1, 0xFFF));
+        store.AddMacro(L"Gated")->m_events = { { 2, 10, 0 } };
+        store.GetProfile(0)->SetLedColour(tLEDType(0), RGB(1, 2, 3));
+        store.GetProfile(0)->SetApplicationName(L"game.exe");
+        ASSERT_HRESULT_SUCCEEDED(m_control->ClearCallLog());
+        ASSERT_TRUE(keypad.SyncConfig(&store, 0, c.flags));
+        ASSERT_TRUE(FinishWrite(keypad, &store));
+        const std::wstring log = CallLog();
+        EXPECT_EQ(CountOf(log, c.unwritten), 0) << c.name;
+        // What a partial write left out stays pending for the next whole one.
+        EXPECT_TRUE(store.IsChanged()) << c.name;
+        ASSERT_TRUE(keypad.SyncConfig(&store, 0, 0xFFF));
+        ASSERT_TRUE(FinishWrite(keypad, &store));
+        EXPECT_EQ(keypad.GetLastSyncResult(), 1) << c.name;
+        EXPECT_FALSE(store.IsChanged()) << c.name;
+        EXPECT_GT(CountOf(CallLog(), c.unwritten), 0) << c.name;
     }
 }
