@@ -2,6 +2,7 @@
 // key definitions the build ships.
 #include "CKeyDefTable.h"
 #include "CKeypad.h"
+#include "GuidText.h"
 #include "CVelmoraConfig.h"
 #include "KeyId.h"
 
@@ -501,4 +502,162 @@ TEST_F(Keypad, TheFlagWordGatesEachPartOfTheWrite)
         EXPECT_FALSE(store.IsChanged()) << c.name;
         EXPECT_GT(CountOf(CallLog(), c.unwritten), 0) << c.name;
     }
+}
+
+namespace
+{
+int32_t KeyIdOfDeviceCode(const CKeyDefTable& keys, uint32_t code)
+{
+    const uint32_t high = code >> 16;
+    const uint32_t group = high == 2 ? 1 : (high == 4 ? 2 : 0);
+    return keys.FindKeyByScanCode((code & 0xFFFF) | group << 16);
+}
+
+CAssignment Referring(int kind, const GUID& id)
+{
+    uint32_t w[4];
+    GuidToWords(id, w);
+    CAssignment record;
+    return MakeAssignment(kind, record, w[0], w[1], w[2], w[3]);
+}
+}
+
+TEST_F(Keypad, AVariedStoreOfTwentyProfilesComesBackEqual)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    while (m_store->GetProfileCount() < 20)
+        m_store->CreateProfile(FormatString(L"Profile %d", m_store->GetProfileCount() + 1));
+    for (int i = 0; i < 20; ++i) {
+        IKeypadProfile* profile = m_store->GetProfile(i);
+        profile->SetApplicationName(i == 19 ? CString(L'g', 127) : FormatString(L"game%d.exe", i));
+        profile->SetAutoSwitch(i % 2 == 0);
+        profile->SetOsdEnabled(i % 3 != 0);
+        const tLEDType led = tLEDType(i % 11);
+        profile->SetLedState(led, i % 2 == 1);
+        profile->SetLedColour(led, RGB(i, 2 * i, 3 * i));
+        profile->SetLedBrightness(led, 5 * i);
+        profile->SetLedEffect(led, tLEDEffect(i % 6));
+    }
+    m_store->SetActiveProfile(m_store->GetProfile(7));
+    CMacro* macro = m_store->AddMacro(L"Every event");
+    const int pause = 19 << 16 | 69;
+    const int numLock = 144 << 16 | 69;
+    macro->m_events = { { 0, 0x1E, 255 }, { 0, 0x1E, 1 }, { 1, 1, 255 }, { 1, 1, 1 }, { 1, 5, 255 },
+        { 2, 250, 0 }, { 0, pause, 255 }, { 0, pause, 1 }, { 0, numLock, 255 }, { 0, numLock, 1 } };
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+
+    // Every supported kind on the keys of one key map (the items they refer to are on the
+    // keypad now), and three on the wheel's buttons.
+    IKeypadProfile* profile = m_store->GetProfile(19);
+    CKeymap* keymap = profile->GetKeymap(7);
+    CKvApp* application = m_store->AddApplication(L"C:\\Games\\game.exe");
+    application->m_id = GuidFromWords(1, 2, 3, 4);
+    CAssignment singleKey;
+    MakeAssignment(kAssignSingleKey, singleKey, 0, 0, 0, 0).payload[0] = 0x3B;
+    CAssignment joystick;
+    MakeAssignment(kAssignJoystick, joystick, 0, 0, 0, 0);
+    for (uint8_t b = 0; b < 6; ++b)
+        joystick.payload[b] = static_cast<uint8_t>(b + 1);
+    CAssignment plain;
+    std::vector<CAssignment> records = { singleKey, Referring(kAssignMacro, macro->m_id),
+        Referring(kAssignProfile, ProfileId(m_store->GetProfile(3))),
+        Referring(kAssignKeymap30, profile->GetKeymap(1)->GetGUID()),
+        Referring(kAssignKeymap34, profile->GetKeymap(2)->GetGUID()),
+        Referring(kAssignLaunchProgram, application->m_id), joystick };
+    for (int kind : { kAssignKeymap32, kAssignClick, kAssignMenu, kAssignUniversalScrolling, kAssignDoubleClick,
+             kAssignForward, kAssignBackward, kAssignScrollUp, kAssignScrollDown, kAssignButtonOff })
+        records.push_back(MakeAssignment(kind, plain, 0, 0, 0, 0));
+    const std::vector<uint32_t>& codes = keypad.GetKeymapKeyCodes();
+    ASSERT_GE(codes.size(), records.size());
+    std::vector<int32_t> keyIds;
+    for (size_t i = 0; i < records.size(); ++i) {
+        keyIds.push_back(KeyIdOfDeviceCode(m_keys.table, codes[i]));
+        ASSERT_NE(keyIds.back(), 0);
+        profile->SetKeyAssignment(keyIds.back(), records[i], keymap);
+    }
+    const int buttonKinds[] = { kAssignDoubleClick, kAssignScrollUp, kAssignMenu };
+    for (int b = 0; b < 3; ++b)
+        profile->SetButtonAssignment(tKeypadButton(17 + b), MakeAssignment(buttonKinds[b], plain, 0, 0, 0, 0), keymap);
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    ASSERT_TRUE(again.SyncConfig(&reread, 1, 0xFFF));
+    ASSERT_EQ(reread.GetProfileCount(), 20);
+    EXPECT_EQ(reread.GetActiveProfile(), reread.FindProfileByGUID(ProfileId(m_store->GetProfile(7))));
+    for (int i = 0; i < 20; ++i) {
+        IKeypadProfile* written = m_store->GetProfile(i);
+        IKeypadProfile* read = reread.FindProfileByGUID(ProfileId(written));
+        ASSERT_NE(read, nullptr) << i;
+        EXPECT_EQ(read->GetName(), written->GetName()) << i;
+        EXPECT_EQ(read->GetApplicationName(), written->GetApplicationName()) << i;
+        EXPECT_EQ(read->GetAutoSwitch(), written->GetAutoSwitch()) << i;
+        EXPECT_EQ(read->IsOsdEnabled(), written->IsOsdEnabled()) << i;
+        const tLEDType led = tLEDType(i % 11);
+        EXPECT_EQ(read->GetLedState(led), written->GetLedState(led)) << i;
+        EXPECT_EQ(read->GetLedColour(led), written->GetLedColour(led)) << i;
+        EXPECT_EQ(read->GetLedBrightness(led), written->GetLedBrightness(led)) << i;
+        EXPECT_EQ(read->GetLedEffect(led), written->GetLedEffect(led)) << i;
+    }
+    IKeypadProfile* readProfile = reread.FindProfileByGUID(ProfileId(profile));
+    CKeymap* readKeymap = readProfile->FindKeymapByGUID(keymap->GetGUID());
+    ASSERT_NE(readKeymap, nullptr);
+    CAssignment read;
+    for (size_t i = 0; i < records.size(); ++i) {
+        readProfile->GetKeyAssignment(&read, keyIds[i], readKeymap);
+        EXPECT_EQ(read.kind, records[i].kind) << i;
+        EXPECT_TRUE(AssignmentEquals(read, records[i])) << "kind " << records[i].kind;
+    }
+    for (int b = 0; b < 3; ++b)
+        EXPECT_EQ(readProfile->GetButtonAssignment(&read, tKeypadButton(17 + b), readKeymap)->kind, buttonKinds[b]);
+    ASSERT_NE(reread.FindMacroByName(L"Every event"), nullptr);
+    EXPECT_TRUE(MacroEquals(*reread.FindMacroByName(L"Every event"), *macro));
+}
+
+TEST_F(Keypad, AFailureOnTheSecondProfileLeavesTheLaterStepsUnwritten)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    m_store->CreateProfile(L"Second");
+    m_store->CreateProfile(L"Third");
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+
+    const wchar_t* names[] = { L"First renamed", L"Second renamed", L"Third renamed" };
+    for (int i = 0; i < 3; ++i)
+        m_store->GetProfile(i)->SetName(names[i]);
+    m_store->SetActiveProfile(m_store->GetProfile(2));
+    CMacro* macro = m_store->AddMacro(L"Unwritten");
+    // The first key record of the second profile fails.
+    const LONG firstProfileKeys = static_cast<LONG>(keypad.GetKeymapKeyCodes().size()) * m_store->GetProfile(0)->GetKeymapCount();
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"IKeyAssignments::SetAssignments", E_FAIL, firstProfileKeys));
+    ASSERT_HRESULT_SUCCEEDED(m_control->ClearCallLog());
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    EXPECT_EQ(keypad.GetLastSyncResult(), 0);
+    const std::wstring log = CallLog();
+    EXPECT_EQ(CountOf(log, L"IMacroManager::Create"), 0);
+    EXPECT_EQ(CountOf(log, L"IProfileManager::SetActive"), 0);
+    EXPECT_FALSE(m_store->GetProfile(0)->IsChanged());
+    EXPECT_TRUE(m_store->GetProfile(1)->IsChanged());
+    EXPECT_TRUE(m_store->GetProfile(2)->IsChanged());
+    EXPECT_TRUE(IsNullGuid(macro->m_id));
+    EXPECT_TRUE(m_store->IsChanged());
+
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"", S_OK, 0));
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    EXPECT_NE(reread.FindProfileByName(L"First renamed"), nullptr);
+    EXPECT_EQ(reread.FindProfileByName(L"Third renamed"), nullptr);
+    EXPECT_NE(reread.FindProfileByName(L"Third"), nullptr);
 }
