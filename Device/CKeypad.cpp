@@ -124,8 +124,11 @@ bool CKeypad::ReadKeymapNames(IProfile* device, IKeypadProfile* profile)
         return false;
     for (LONG i = 0;; ++i) {
         CComPtr<IKeyMap> item;
-        if (FAILED(keymaps->Item(i, item.Receive())))
+        if (FAILED(keymaps->Item(i, item.Receive()))) {
+            // Until a read names the device's active key map, the first one is current.
+            profile->SetCurrentKeymap(profile->GetKeymap(0));
             return true;
+        }
         CString name;
         GUID id = {};
         if (!ReadServiceName(item.Get(), name) || FAILED(item->GetId(&id)))

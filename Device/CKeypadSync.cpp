@@ -408,6 +408,10 @@ bool CKeypad::ReadProfileDetails(IKeypadConfig* config, IProfile* device, IKeypa
                 profile->SetCurrentKeymap(keymap);
             ok = ReadKeymapAssignments(config, item.Get(), profile, keymap) && ok;
         }
+        // The device named no active key map of this profile: the first one stands in, so
+        // the profile never lacks a current key map.
+        if (!profile->GetCurrentKeymap())
+            profile->SetCurrentKeymap(profile->GetKeymap(0));
     }
     if (HasFeature(5))
         ok = ReadLeds(config, device, profile) && ok;

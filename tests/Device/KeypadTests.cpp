@@ -661,3 +661,37 @@ TEST_F(Keypad, AFailureOnTheSecondProfileLeavesTheLaterStepsUnwritten)
     EXPECT_EQ(reread.FindProfileByName(L"Third renamed"), nullptr);
     EXPECT_NE(reread.FindProfileByName(L"Third"), nullptr);
 }
+
+TEST_F(Keypad, AnImportedProfileWithoutAnActiveKeymapIsReadWholeAndWritable)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    IKeypadProfile* source = m_store->GetProfile(0);
+    const int tab = HashKeyName(L"Tab");
+    CAssignment record;
+    source->SetKeyAssignment(tab, MakeAssignment(kAssignClick, record, 0, 0, 0, 0), source->GetKeymap(0));
+    source->SetButtonAssignment(tKeypadButton(18), MakeAssignment(kAssignScrollUp, record, 0, 0, 0, 0), source->GetKeymap(0));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    wchar_t folder[MAX_PATH] = {};
+    ASSERT_NE(GetTempPathW(MAX_PATH, folder), 0u);
+    const CString path = FormatString(L"%sImported.kvp", folder);
+    ASSERT_TRUE(keypad.ExportProfile(path, source));
+
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"IKeyMapManager::GetActive", E_FAIL, 0));
+    ASSERT_TRUE(keypad.ImportProfile(path, m_store.get()));
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"", S_OK, 0));
+    DeleteFileW(path);
+    IKeypadProfile* imported = m_store->GetProfile(m_store->GetProfileCount() - 1);
+    ASSERT_NE(imported, source);
+    ASSERT_EQ(imported->GetKeymapCount(), 8);
+    EXPECT_EQ(imported->GetCurrentKeymap(), imported->GetKeymap(0));
+    EXPECT_EQ(imported->GetKeyAssignment(&record, tab, imported->GetKeymap(0))->kind, kAssignClick);
+    EXPECT_EQ(imported->GetButtonAssignment(&record, tKeypadButton(18), imported->GetKeymap(0))->kind, kAssignScrollUp);
+
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    EXPECT_EQ(keypad.GetLastSyncResult(), 1);
+    EXPECT_FALSE(m_store->IsChanged());
+}
