@@ -80,6 +80,38 @@ void CBaseProfile::CopyFrom(const CBaseProfile& source)
     }
 }
 
+void CBaseProfile::AcceptFrom(const CBaseProfile& other)
+{
+    if (&other == this)
+        return;
+    m_trackedKeyAssignments.AcceptFrom(other.m_trackedKeyAssignments);
+    m_ledStates.AcceptFrom(other.m_ledStates);
+    m_ledColours.AcceptFrom(other.m_ledColours);
+    m_ledEffects.AcceptFrom(other.m_ledEffects);
+    m_ledBrightness.AcceptFrom(other.m_ledBrightness);
+    m_trackedName.AcceptFrom(other.m_trackedName);
+    m_trackedApplicationName.AcceptFrom(other.m_trackedApplicationName);
+    m_trackedId.AcceptFrom(other.m_trackedId);
+    m_trackedAutoSwitch.AcceptFrom(other.m_trackedAutoSwitch);
+    m_trackedOsdEnabled.AcceptFrom(other.m_trackedOsdEnabled);
+}
+
+void CBaseProfile::CopyTrackingFrom(const CBaseProfile& other)
+{
+    if (&other == this)
+        return;
+    m_trackedKeyAssignments = other.m_trackedKeyAssignments;
+    m_ledStates = other.m_ledStates;
+    m_ledColours = other.m_ledColours;
+    m_ledEffects = other.m_ledEffects;
+    m_ledBrightness = other.m_ledBrightness;
+    m_trackedName = other.m_trackedName;
+    m_trackedApplicationName = other.m_trackedApplicationName;
+    m_trackedId = other.m_trackedId;
+    m_trackedAutoSwitch = other.m_trackedAutoSwitch;
+    m_trackedOsdEnabled = other.m_trackedOsdEnabled;
+}
+
 CString CBaseProfile::GetName() const
 {
     return m_trackedName.Get();

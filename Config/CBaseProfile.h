@@ -57,6 +57,12 @@ public:
 
     // Copies the current values; accepted values are not copied.
     virtual void CopyFrom(const CBaseProfile& source);
+    // Takes the accepted values of the other profile's tracked values, leaving the
+    // current ones: what a written copy of this profile holds on the device.
+    void AcceptFrom(const CBaseProfile& other);
+    // Takes the other profile's tracked values whole, current and accepted, so this copy
+    // answers every change question as the other does.
+    void CopyTrackingFrom(const CBaseProfile& other);
     virtual CString GetName() const;
     virtual void SetName(const CString& name);
     virtual GUID* GetGUID(GUID* out) const;

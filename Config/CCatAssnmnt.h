@@ -19,4 +19,5 @@ public:
     void Set(const CAssignment& value) { m_current = value; }
     bool IsChanged() const override { return !AssignmentEquals(m_accepted, m_current); }
     void Accept() override { m_accepted = m_current; }
+    void AcceptFrom(const CCatAssnmnt& other) { m_accepted = other.m_accepted; }
 };

@@ -16,4 +16,5 @@ public:
     void Set(const GUID& value) { m_current = value; }
     bool IsChanged() const override { return !IsEqualGUID(m_current, m_accepted); }
     void Accept() override { m_accepted = m_current; }
+    void AcceptFrom(const CCatGUID& other) { m_accepted = other.m_accepted; }
 };

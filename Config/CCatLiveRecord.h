@@ -30,4 +30,5 @@ public:
         if (m_live)
             m_accepted = *m_live;
     }
+    void AcceptFrom(const CCatLiveRecord& other) { m_accepted = other.m_accepted; }
 };

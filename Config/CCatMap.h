@@ -29,6 +29,17 @@ public:
             entry.second.Accept();
     }
 
+    // Each entry takes the accepted value of the other's entry of the same key; entries
+    // only one side has are left alone.
+    void AcceptFrom(const CCatMap& other)
+    {
+        for (auto& entry : *this) {
+            auto found = other.find(entry.first);
+            if (found != other.end())
+                entry.second.AcceptFrom(found->second);
+        }
+    }
+
     // A key with no entry answers true.
     bool IsItemChanged(const K& key) const
     {

@@ -27,6 +27,8 @@ public:
     void Set(T value) { m_current = value; }
     bool IsChanged() const override { return !(m_current == m_accepted); }
     void Accept() override { m_accepted = m_current; }
+    // Takes the other's accepted value, leaving the current one.
+    void AcceptFrom(const CCatPrimitive& other) { m_accepted = other.m_accepted; }
 };
 
 class CCatUInt : public CCatPrimitive<unsigned int>

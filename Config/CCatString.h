@@ -15,4 +15,5 @@ public:
     void Set(const CString& value) { m_current = value; }
     bool IsChanged() const override { return m_current != m_accepted; }
     void Accept() override { m_accepted = m_current; }
+    void AcceptFrom(const CCatString& other) { m_accepted = other.m_accepted; }
 };

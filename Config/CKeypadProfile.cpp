@@ -44,6 +44,26 @@ void CKeypadProfile::CopyFrom(const CKeypadProfile& source)
     SetCurrentKeymap(current < 0 ? nullptr : m_keymaps[static_cast<size_t>(current)].get());
 }
 
+void CKeypadProfile::AcceptFrom(const CKeypadProfile& other)
+{
+    if (&other == this)
+        return;
+    CBaseProfile::AcceptFrom(other);
+    m_trackedButtonAssignments.AcceptFrom(other.m_trackedButtonAssignments);
+    m_trackedReserved1.AcceptFrom(other.m_trackedReserved1);
+    m_trackedReserved2.AcceptFrom(other.m_trackedReserved2);
+}
+
+void CKeypadProfile::CopyTrackingFrom(const CKeypadProfile& other)
+{
+    if (&other == this)
+        return;
+    CBaseProfile::CopyTrackingFrom(other);
+    m_trackedButtonAssignments = other.m_trackedButtonAssignments;
+    m_trackedReserved1 = other.m_trackedReserved1;
+    m_trackedReserved2 = other.m_trackedReserved2;
+}
+
 CKeymap* CKeypadProfile::KeymapOrCurrent(CKeymap* keymap) const
 {
     return keymap ? keymap : GetCurrentKeymap();

@@ -36,6 +36,11 @@ public:
     // Copies everything CBaseProfile::CopyFrom does, the button assignments and every
     // keymap; the copy of the source's current keymap becomes the current keymap.
     virtual void CopyFrom(const CKeypadProfile& source);
+    using CBaseProfile::AcceptFrom;
+    // Also takes the accepted button assignments and flags.
+    void AcceptFrom(const CKeypadProfile& other);
+    using CBaseProfile::CopyTrackingFrom;
+    void CopyTrackingFrom(const CKeypadProfile& other);
     // Without a keymap (none given and no current one) the setters do nothing and the
     // getters give a default-key record.
     virtual void SetKeyAssignment(int keyId, CAssignment assignment, CKeymap* keymap);

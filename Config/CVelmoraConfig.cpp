@@ -1,6 +1,7 @@
 #include "CVelmoraConfig.h"
 
 #include "ExeFolder.h"
+#include "GuidText.h"
 #include "KeyId.h"
 #include "KeypadButtons.h"
 
@@ -735,4 +736,131 @@ bool CVelmoraConfig::IsChanged(IKeypadProfile* profile) const
 void CVelmoraConfig::AcceptChanges()
 {
     CKeypadConfig::AcceptChanges();
+}
+
+std::unique_ptr<IKeypadConfig> CVelmoraConfig::CreateSnapshot() const
+{
+    auto snapshot = std::make_unique<CVelmoraConfig>(m_keyDefaults);
+    for (const auto& profile : m_profiles) {
+        CVelmoraProfile* copy = snapshot->AppendProfile(std::make_unique<CVelmoraProfile>(*profile));
+        copy->CopyTrackingFrom(*profile);
+        GUID id;
+        snapshot->m_profileSources.push_back({ *profile->GetGUID(&id), profile.get() });
+        if (GetActiveProfile() == profile.get())
+            snapshot->SetActiveProfile(copy);
+    }
+    for (const CCatMacro& entry : m_macros) {
+        if (!entry.GetLive())
+            continue;
+        snapshot->m_macros.push_back(CCatMacro(new CMacro(*entry.GetLive())));
+        snapshot->m_macros.back().AcceptFrom(entry);
+        snapshot->m_macroSources.push_back({ entry.GetLive()->m_id, entry.GetLive() });
+    }
+    for (const CCatKvApp& entry : m_applications) {
+        if (!entry.GetLive())
+            continue;
+        snapshot->m_applications.push_back(CCatKvApp(new CKvApp(*entry.GetLive())));
+        snapshot->m_applications.back().AcceptFrom(entry);
+        snapshot->m_applicationSources.push_back({ entry.GetLive()->m_id, entry.GetLive() });
+    }
+    snapshot->m_ledAssignments = m_ledAssignments;
+    snapshot->m_trackedLedAssignments = m_trackedLedAssignments;
+    snapshot->m_rangeMode = m_rangeMode;
+    snapshot->m_rangeMin = m_rangeMin;
+    snapshot->m_rangeMax = m_rangeMax;
+    snapshot->m_rangeValue = m_rangeValue;
+    snapshot->m_trackedRangeValuePlain = m_trackedRangeValuePlain;
+    snapshot->m_trackedRangeValue = m_trackedRangeValue;
+    snapshot->m_percentValue = m_percentValue;
+    snapshot->m_trackedPercentValue = m_trackedPercentValue;
+    snapshot->m_trackedValuePlain = m_trackedValuePlain;
+    snapshot->m_trackedValue = m_trackedValue;
+    return snapshot;
+}
+
+// A profile the device knew is found by its id, also after a rename replaced the object;
+// a new one only as that very object of the list, and only while it is still new.
+CVelmoraProfile* CVelmoraConfig::ProfileOfSource(const CSnapshotSource& source) const
+{
+    if (!IsNullGuid(source.id))
+        return ListedProfile(FindProfileByGUID(source.id));
+    for (const auto& profile : m_profiles) {
+        GUID id;
+        if (static_cast<const void*>(profile.get()) == source.item && IsNullGuid(*profile->GetGUID(&id)))
+            return profile.get();
+    }
+    return nullptr;
+}
+
+// The same rule for the entries of the macro and application lists.
+template <typename Entry, typename List>
+Entry* CVelmoraConfig::EntryOfSource(List& list, const CSnapshotSource& source)
+{
+    for (Entry& entry : list) {
+        const auto* live = entry.GetLive();
+        if (!live)
+            continue;
+        const bool found = IsNullGuid(source.id) ? static_cast<const void*>(live) == source.item && IsNullGuid(live->m_id)
+                                                 : IsEqualGUID(live->m_id, source.id) != FALSE;
+        if (found)
+            return &entry;
+    }
+    return nullptr;
+}
+
+namespace
+{
+// Ids the device gave a copy reach the live profile and its keymaps (by position) where
+// they still have none; then the live profile takes the copy's accepted values.
+void AcceptWrittenProfile(CVelmoraProfile& live, const CVelmoraProfile& written)
+{
+    GUID liveId;
+    GUID writtenId;
+    if (IsNullGuid(*live.GetGUID(&liveId)) && !IsNullGuid(*written.GetGUID(&writtenId)))
+        live.SetGUID(writtenId);
+    for (int i = 0; i < live.GetKeymapCount() && i < written.GetKeymapCount(); ++i) {
+        CKeymap* keymap = live.GetKeymap(i);
+        const GUID& given = written.GetKeymap(i)->GetGUID();
+        if (IsNullGuid(keymap->GetGUID()) && !IsNullGuid(given))
+            keymap->SetGUID(given);
+    }
+    live.AcceptFrom(written);
+}
+
+template <typename Entry>
+void AcceptWrittenEntry(Entry& live, const Entry& written)
+{
+    if (IsNullGuid(live.GetLive()->m_id) && written.GetLive())
+        live.GetLive()->m_id = written.GetLive()->m_id;
+    live.AcceptFrom(written);
+}
+}
+
+void CVelmoraConfig::AcceptWritten(const IKeypadConfig* written)
+{
+    const CVelmoraConfig* snapshot = dynamic_cast<const CVelmoraConfig*>(written);
+    if (!snapshot || snapshot == this)
+        return;
+    for (int i = 0; i < snapshot->GetProfileCount(); ++i) {
+        if (CVelmoraProfile* live = ProfileOfSource(snapshot->m_profileSources[static_cast<size_t>(i)]))
+            AcceptWrittenProfile(*live, *snapshot->ProfileAt(i));
+    }
+    for (size_t i = 0; i < snapshot->m_macros.size(); ++i) {
+        if (CCatMacro* live = EntryOfSource<CCatMacro>(m_macros, snapshot->m_macroSources[i]))
+            AcceptWrittenEntry(*live, snapshot->m_macros[i]);
+    }
+    for (size_t i = 0; i < snapshot->m_applications.size(); ++i) {
+        if (CCatKvApp* live = EntryOfSource<CCatKvApp>(m_applications, snapshot->m_applicationSources[i]))
+            AcceptWrittenEntry(*live, snapshot->m_applications[i]);
+    }
+    // The active profile is accepted when the snapshot's was and the user has not chosen
+    // another one since.
+    const int active = snapshot->IndexOfProfile(snapshot->GetActiveProfile());
+    if (active >= 0 && !snapshot->m_trackedActiveProfile.IsChanged() && GetActiveProfile() &&
+        ListedProfile(GetActiveProfile()) == ProfileOfSource(snapshot->m_profileSources[static_cast<size_t>(active)]))
+        m_trackedActiveProfile.Accept();
+    m_trackedLedAssignments.AcceptFrom(snapshot->m_trackedLedAssignments);
+    m_trackedRangeValue.AcceptFrom(snapshot->m_trackedRangeValue);
+    m_trackedPercentValue.AcceptFrom(snapshot->m_trackedPercentValue);
+    m_trackedValue.AcceptFrom(snapshot->m_trackedValue);
 }

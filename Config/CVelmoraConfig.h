@@ -7,6 +7,8 @@
 #include "IKeyDefaults.h"
 #include "IKeypadConfig.h"
 
+#include <vector>
+
 // The settings file and the folders of the profile and macro file dialogs, below
 // g_exeFolder; built by the store's constructor.
 extern CString g_settingsPath;
@@ -17,6 +19,18 @@ class CVelmoraConfig : public CKeypadConfig<CVelmoraProfile>, public IKeypadConf
 {
     // Where default key assignments come from; none gives zero keystrokes.
     const IKeyDefaults* m_keyDefaults = nullptr;
+
+    // In a snapshot: the item of the live store each copy was taken from, by its id then
+    // and its address. The address is only ever compared with the live store's own list,
+    // never followed, so an item deleted since cannot be reached through it.
+    struct CSnapshotSource
+    {
+        GUID id;
+        const void* item;
+    };
+    std::vector<CSnapshotSource> m_profileSources;
+    std::vector<CSnapshotSource> m_macroSources;
+    std::vector<CSnapshotSource> m_applicationSources;
 
 public:
     explicit CVelmoraConfig(const IKeyDefaults* keyDefaults = nullptr);
@@ -125,9 +139,14 @@ public:
     bool IsCategoryChanged(int id) const override;
     bool IsChanged(IKeypadProfile* profile = nullptr) const override;
     void AcceptChanges() override;
+    std::unique_ptr<IKeypadConfig> CreateSnapshot() const override;
+    void AcceptWritten(const IKeypadConfig* snapshot) override;
 
 private:
     // Implementation
+    CVelmoraProfile* ProfileOfSource(const CSnapshotSource& source) const;
+    template <typename Entry, typename List>
+    static Entry* EntryOfSource(List& list, const CSnapshotSource& source);
     IKeypadProfile* ProfileOrActive(IKeypadProfile* profile) const;
     unsigned int ClampToRange(unsigned int value) const;
 };

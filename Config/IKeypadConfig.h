@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 class CBitmap;
 
 // Operations that take a profile work on the active profile when given none, and do
@@ -127,4 +129,12 @@ public:
     virtual bool IsChanged(IKeypadProfile* profile = nullptr) const = 0;
     // Accepts the store's own categories; profiles accept separately.
     virtual void AcceptChanges() = 0;
+    // A copy of the profiles (with their keymaps), the active profile, the macros and the
+    // applications, current and accepted values alike, that remembers which item of this
+    // store each copy was taken from. A write runs on it while the user goes on editing.
+    virtual std::unique_ptr<IKeypadConfig> CreateSnapshot() const = 0;
+    // After a write of a snapshot of this store: the ids the device gave reach the items
+    // the snapshot was taken from that still exist, and each takes the accepted values of
+    // its copy, so what reached the device is accepted and every later edit stays changed.
+    virtual void AcceptWritten(const IKeypadConfig* snapshot) = 0;
 };

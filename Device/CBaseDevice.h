@@ -20,7 +20,8 @@
 #include <vector>
 
 // Posted to the progress windows when a write on the worker ends; wParam 1 when the
-// write succeeded, 0 when it did not (the changes then stay pending).
+// write succeeded, 0 when it did not (the changes then stay pending). The window then
+// calls IGenDevice::FinishWrite, which brings the write's outcome into the store.
 constexpr UINT WM_DEVICE_SYNC_DONE = WM_USER + 32;
 
 struct CDeviceDescriptor

@@ -124,8 +124,11 @@ bool CKeypad::ReadKeymapNames(IProfile* device, IKeypadProfile* profile)
         return false;
     for (LONG i = 0;; ++i) {
         CComPtr<IKeyMap> item;
-        if (FAILED(keymaps->Item(i, item.Receive())))
+        if (FAILED(keymaps->Item(i, item.Receive()))) {
+            // Until a read names the device's active key map, the first one is current.
+            profile->SetCurrentKeymap(profile->GetKeymap(0));
             return true;
+        }
         CString name;
         GUID id = {};
         if (!ReadServiceName(item.Get(), name) || FAILED(item->GetId(&id)))
@@ -224,13 +227,31 @@ bool CKeypad::LeaveCaptureMode()
 
 bool CKeypad::SyncConfig(IKeypadConfig* config, int mode, uint16_t flags)
 {
-    if (!config)
+    if (!config || (mode != 0 && mode != 1) || IsBusy())
         return false;
-    if (mode == 0)
-        return StartWorker(this, config, flags, &CKeypad::WriteConfig);
+    FinishWrite(config);
     if (mode == 1)
         return RunSynchronous(this, config, flags, &CKeypad::ReadConfig);
+    // The worker never sees the live store: the user may edit it while the write runs.
+    m_written = config->CreateSnapshot();
+    m_writtenFrom = config;
+    if (m_written && StartWorker(this, m_written.get(), flags, &CKeypad::WriteConfig))
+        return true;
+    m_written.reset();
+    m_writtenFrom = nullptr;
     return false;
+}
+
+bool CKeypad::FinishWrite(IKeypadConfig* config)
+{
+    if (IsBusy() || !m_written || !config)
+        return false;
+    const std::unique_ptr<IKeypadConfig> written = std::move(m_written);
+    const bool same = config == m_writtenFrom;
+    m_writtenFrom = nullptr;
+    if (same)
+        config->AcceptWritten(written.get());
+    return same;
 }
 
 bool CKeypad::GetVersionText(CString& out)

@@ -6,6 +6,7 @@
 #include "IKeyDefaults.h"
 #include "IKeypadConfig.h"
 
+#include <memory>
 #include <vector>
 
 class CKeypad : public CBaseDevice<IKeypadConfig*, IKeypadProfile*, CKeypad>
@@ -16,6 +17,10 @@ class CKeypad : public CBaseDevice<IKeypadConfig*, IKeypadProfile*, CKeypad>
     std::vector<uint32_t> m_keymapKeyCodes;
     // Turns device key codes into key ids and back; none leaves keys unknown.
     const IKeyDefaults* m_keys;
+    // The snapshot the worker writes, taken on this thread when the write starts, and the
+    // store it was taken from (compared, never followed). Kept until FinishWrite.
+    std::unique_ptr<IKeypadConfig> m_written;
+    const IKeypadConfig* m_writtenFrom = nullptr;
 
 public:
     explicit CKeypad(const IKeyDefaults* keys = nullptr);
@@ -31,7 +36,8 @@ public:
     bool EnterCaptureMode() override;
     bool LeaveCaptureMode() override;
     bool QueryOption(int) override { return true; }
-    // Mode 0 writes on the worker thread, mode 1 reads on this thread; other modes fail.
+    // Mode 0 writes a snapshot of the store on the worker thread, mode 1 reads on this
+    // thread; other modes fail. A write not yet finished is finished first.
     bool SyncConfig(IKeypadConfig* config, int mode, uint16_t flags) override;
     bool GetVersionText(CString& out) override;
     bool QueryOption2(int) override { return true; }
@@ -44,6 +50,11 @@ public:
     const std::vector<uint32_t>& GetKeymapButtons() const { return m_keymapButtons; }
     const std::vector<uint32_t>& GetKeymapKeyCodes() const { return m_keymapKeyCodes; }
     const CString& GetVersionB() const { return m_versionB; }
+
+    // Called on this thread when a write has ended (WM_DEVICE_SYNC_DONE): the ids the
+    // device gave reach the store and what was written is accepted in it. False while the
+    // worker runs, with no write to finish, or for another store than the written one.
+    bool FinishWrite(IKeypadConfig* config) override;
 
     // The whole configuration to the device and back (in a held connection).
     bool WriteConfig(IKeypadConfig* config, uint16_t flags);
@@ -58,11 +69,14 @@ private:
     bool ReadKeymapNames(IProfile* device, IKeypadProfile* profile);
     bool ReadActiveProfileLists();
 
+    // A write whose flag word leaves out a part this device has accepts nothing it left
+    // out, so those changes stay pending for the next whole write.
+    bool LeavesOutProfileParts(uint16_t flags) const;
+    bool LeavesOutAnything(uint16_t flags) const;
     bool WriteProfile(IKeypadConfig* config, IProfileManager* profiles, IKeypadProfile* profile, uint16_t flags, bool ok);
     bool WriteProperties(IProfile* device, IKeypadProfile* profile);
     bool WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile);
     bool WriteAssignments(IKeypadConfig* config, IKeyMap* device, IKeypadProfile* profile, CKeymap* keymap);
-    bool ResolvePendingKind(IKeypadConfig* config, IKeyMapManager* keymaps, CAssignment& assignment);
     bool WriteLeds(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile);
     bool WriteMacros(IKeypadConfig* config, IMacroManager* macros);
     void RemoveStaleProfiles(IKeypadConfig* config, IProfileManager* profiles);

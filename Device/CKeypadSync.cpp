@@ -20,10 +20,6 @@ constexpr DWORD kPropertyFlags = 0x80000003;
 constexpr DWORD kApplicationBytes = 256;
 constexpr int kApplicationChars = 127;
 
-
-
-
-
 GUID IdOf(IKeypadProfile* profile)
 {
     GUID id = {};
@@ -89,9 +85,21 @@ bool CKeypad::WriteConfig(IKeypadConfig* config, uint16_t flags)
     ok = ok && !IsCancelled();
     // Only a write that reached the device whole is accepted; otherwise the changes stay
     // pending and Apply stays available.
-    if (ok)
+    if (ok && !LeavesOutAnything(flags))
         config->AcceptChanges();
     return ok;
+}
+
+bool CKeypad::LeavesOutProfileParts(uint16_t flags) const
+{
+    return (HasFeature(7) && !(flags & kFlagProperties)) || (HasFeature(17) && !(flags & kFlagKeys)) ||
+           (HasFeature(5) && !(flags & kFlagLeds));
+}
+
+bool CKeypad::LeavesOutAnything(uint16_t flags) const
+{
+    return LeavesOutProfileParts(flags) || (HasFeature(4) && !(flags & kFlagMacros)) ||
+           (HasFeature(1) && !(flags & kFlagProfiles));
 }
 
 void CKeypad::RemoveStaleProfiles(IKeypadConfig* config, IProfileManager* profiles)
@@ -147,7 +155,7 @@ bool CKeypad::WriteProfile(IKeypadConfig* config, IProfileManager* profiles, IKe
     if (ok && profileOk && HasFeature(5) && (flags & kFlagLeds))
         profileOk = WriteLeds(config, device.Get(), profile);
     // A profile is accepted only when everything of it reached the device.
-    if (ok && profileOk && !IsCancelled())
+    if (ok && profileOk && !IsCancelled() && !LeavesOutProfileParts(flags))
         profile->AcceptChanges();
     return ok && profileOk;
 }
@@ -400,6 +408,10 @@ bool CKeypad::ReadProfileDetails(IKeypadConfig* config, IProfile* device, IKeypa
                 profile->SetCurrentKeymap(keymap);
             ok = ReadKeymapAssignments(config, item.Get(), profile, keymap) && ok;
         }
+        // The device named no active key map of this profile: the first one stands in, so
+        // the profile never lacks a current key map.
+        if (!profile->GetCurrentKeymap())
+            profile->SetCurrentKeymap(profile->GetKeymap(0));
     }
     if (HasFeature(5))
         ok = ReadLeds(config, device, profile) && ok;

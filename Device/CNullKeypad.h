@@ -49,6 +49,8 @@ public:
     void AddProgressWindow(HWND) override {}
     void RemoveProgressWindow(HWND) override {}
     int GetStatus() override { return 0; }
+    // Nothing is ever written.
+    bool FinishWrite(IKeypadConfig*) override { return false; }
 
     const std::vector<int32_t>& GetKeyIds() const { return m_keyIds; }
 };

@@ -40,5 +40,8 @@ public:
     virtual void AddProgressWindow(HWND window) = 0;
     virtual void RemoveProgressWindow(HWND window) = 0;
     virtual int GetStatus() = 0;
+    // On the GUI thread once a write has ended (WM_DEVICE_SYNC_DONE): what the write
+    // gave and accepted reaches the configuration it was taken from.
+    virtual bool FinishWrite(TConfig config) = 0;
     virtual ~IGenDevice() = default;
 };

@@ -1,5 +1,6 @@
 #include "CVelmoraConfig.h"
 #include "ExeFolder.h"
+#include "GuidText.h"
 #include "KeyId.h"
 #include "KeypadButtons.h"
 
@@ -400,4 +401,97 @@ TEST_F(StoreFiles, AnUnreadableProfileFileNeverEmptiesTheStore)
     EXPECT_EQ(store.GetProfileCount(), 1);
     EXPECT_EQ(store.GetActiveProfile(), profile);
     EXPECT_EQ(profile->GetName(), L"Keep me");
+}
+
+TEST_F(Store, ASnapshotAnswersLikeTheStoreAndStaysApartFromIt)
+{
+    const tLEDType led = tLEDType(2);
+    IKeypadProfile* kept = Create(L"Kept", 1);
+    m_store.SetActiveProfile(kept);
+    kept->SetOsdEnabled(false);
+    CMacro* macro = m_store.AddMacro(L"Macro");
+    m_store.AcceptChanges();
+    kept->AcceptChanges();
+    kept->SetLedColour(led, RGB(1, 2, 3));
+
+    std::unique_ptr<IKeypadConfig> snapshot = m_store.CreateSnapshot();
+    ASSERT_EQ(snapshot->GetProfileCount(), 1);
+    IKeypadProfile* copy = snapshot->GetProfile(0);
+    EXPECT_EQ(snapshot->GetActiveProfile(), copy);
+    EXPECT_EQ(copy->GetName(), L"Kept");
+    EXPECT_FALSE(copy->IsOsdEnabled());
+    EXPECT_EQ(copy->GetKeymapCount(), kept->GetKeymapCount());
+    EXPECT_TRUE(copy->IsLedItemChanged(kCatLedColour, led));
+    EXPECT_FALSE(copy->IsCategoryChanged(kCatProfileName));
+    EXPECT_FALSE(snapshot->IsItemChanged(12, 0));
+
+    // Edits of the store after the snapshot do not reach it.
+    kept->SetName(L"Edited");
+    macro->SetName(L"Edited macro");
+    EXPECT_EQ(copy->GetName(), L"Kept");
+    EXPECT_STREQ(snapshot->GetMacro(0)->GetName(), L"Macro");
+}
+
+TEST_F(Store, AcceptingAWrittenSnapshotKeepsLaterEditsChanged)
+{
+    const tLEDType led = tLEDType(1);
+    IKeypadProfile* known = Create(L"Known", 1);
+    IKeypadProfile* fresh = Create(L"Fresh");
+    IKeypadProfile* gone = Create(L"Gone");
+    CMacro* macro = m_store.AddMacro(L"Macro");
+    known->SetLedColour(led, RGB(1, 1, 1));
+
+    std::unique_ptr<IKeypadConfig> snapshot = m_store.CreateSnapshot();
+    // What a whole write does to the snapshot: new ids, everything accepted.
+    const GUID freshId = { 2, 0, 0, { 0 } };
+    const GUID goneId = { 3, 0, 0, { 0 } };
+    const GUID macroId = { 4, 0, 0, { 0 } };
+    snapshot->GetProfile(1)->SetGUID(freshId);
+    snapshot->GetProfile(1)->GetKeymap(0)->SetGUID(macroId);
+    snapshot->GetProfile(2)->SetGUID(goneId);
+    snapshot->GetMacro(0)->SetGUID(macroId);
+    for (int i = 0; i < snapshot->GetProfileCount(); ++i)
+        snapshot->GetProfile(i)->AcceptChanges();
+    snapshot->AcceptChanges();
+
+    // Meanwhile: the known profile is renamed (a new object), its LED edited again, a
+    // profile deleted and another added, the macro edited.
+    ASSERT_NE(m_store.RenameProfile(known, L"Known renamed"), nullptr);
+    known->SetLedColour(led, RGB(9, 9, 9));
+    m_store.DeleteProfile(gone);
+    IKeypadProfile* added = Create(L"Added");
+    macro->m_events = { { 2, 5, 0 } };
+
+    m_store.AcceptWritten(snapshot.get());
+    GUID id;
+    EXPECT_TRUE(IsEqualGUID(*fresh->GetGUID(&id), freshId));
+    EXPECT_TRUE(IsEqualGUID(fresh->GetKeymap(0)->GetGUID(), macroId));
+    EXPECT_FALSE(fresh->IsChanged());
+    EXPECT_TRUE(known->IsCategoryChanged(kCatProfileName));
+    EXPECT_TRUE(known->IsLedItemChanged(kCatLedColour, led));
+    EXPECT_FALSE(known->IsCategoryChanged(kCatProfileOsd));
+    EXPECT_TRUE(IsNullGuid(*added->GetGUID(&id)));
+    EXPECT_EQ(m_store.FindProfileByGUID(goneId), nullptr);
+    EXPECT_TRUE(IsEqualGUID(macro->m_id, macroId));
+    EXPECT_TRUE(m_store.IsItemChanged(12, 0));
+
+    // Setting the LED back to what was written makes it unchanged: the device holds it.
+    known->SetLedColour(led, RGB(1, 1, 1));
+    EXPECT_FALSE(known->IsLedItemChanged(kCatLedColour, led));
+}
+
+TEST_F(Store, AFailedWriteAcceptsNothingButKeepsTheNewIds)
+{
+    IKeypadProfile* fresh = Create(L"Fresh");
+    std::unique_ptr<IKeypadConfig> snapshot = m_store.CreateSnapshot();
+    const GUID freshId = { 7, 0, 0, { 0 } };
+    snapshot->GetProfile(0)->SetGUID(freshId);
+    m_store.AcceptWritten(snapshot.get());
+    GUID id;
+    EXPECT_TRUE(IsEqualGUID(*fresh->GetGUID(&id), freshId));
+    EXPECT_TRUE(fresh->IsChanged());
+    EXPECT_TRUE(m_store.IsChanged());
+    // A store is no snapshot of itself.
+    m_store.AcceptWritten(&m_store);
+    EXPECT_TRUE(fresh->IsChanged());
 }

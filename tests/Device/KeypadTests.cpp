@@ -2,6 +2,7 @@
 // key definitions the build ships.
 #include "CKeyDefTable.h"
 #include "CKeypad.h"
+#include "GuidText.h"
 #include "CVelmoraConfig.h"
 #include "KeyId.h"
 
@@ -108,6 +109,13 @@ protected:
         }
         return true;
     }
+
+    // Waits for the write and finishes it on this thread, as the main window does when
+    // the write's end is posted to it.
+    static bool FinishWrite(CKeypad& keypad, IKeypadConfig* config)
+    {
+        return WaitIdle(keypad) && keypad.FinishWrite(config);
+    }
 };
 }
 
@@ -165,7 +173,7 @@ TEST_F(Keypad, ApplyTwiceQuicklyWritesOnce)
     EXPECT_FALSE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
     // Every other operation is refused while the worker holds the connection.
     EXPECT_EQ(keypad.GetDeviceProfileCount(), 0);
-    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
     EXPECT_EQ(keypad.GetLastSyncResult(), 1);
     EXPECT_EQ(CountOf(CallLog(), L"IProfileManager::SetActive"), 1);
     EXPECT_FALSE(m_store->IsChanged());
@@ -216,7 +224,7 @@ TEST_F(Keypad, WriteFailureLeavesTheChangesPending)
     m_store->GetProfile(0)->SetName(L"Not written");
     ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"IKeyAssignments::SetAssignments", E_FAIL, 0));
     ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
-    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
     EXPECT_EQ(keypad.GetLastSyncResult(), 0);
     EXPECT_TRUE(m_store->IsChanged());
     EXPECT_TRUE(m_store->GetProfile(0)->IsCategoryChanged(kCatProfileName));
@@ -232,7 +240,7 @@ TEST_F(Keypad, MacrosTravelBothWays)
     combo->m_events = { { 0, 0x1E, 255 }, { 2, 40, 0 }, { 0, 0x1E, 1 } };
     m_store->AddMacro(L"Empty");
     ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
-    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
     ASSERT_EQ(keypad.GetLastSyncResult(), 1);
     EXPECT_FALSE(IsNullGuid(combo->m_id));
 
@@ -261,7 +269,7 @@ TEST_F(Keypad, AssignmentsTravelBothWays)
     profile->SetKeyAssignment(tab, MakeAssignment(kAssignClick, record, 0, 0, 0, 0), keymap);
     profile->SetButtonAssignment(tKeypadButton(18), MakeAssignment(kAssignScrollDown, record, 0, 0, 0, 0), keymap);
     ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
-    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
     ASSERT_EQ(keypad.GetLastSyncResult(), 1);
 
     CVelmoraConfig reread(&m_keys.table);
@@ -290,7 +298,7 @@ TEST_F(Keypad, DeletingTheActiveFirstProfileReallyDeletesIt)
     m_store->SetActiveProfile(second);
     m_store->DeleteProfile(first);
     ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
-    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
     ASSERT_EQ(keypad.GetLastSyncResult(), 1);
 
     CVelmoraConfig reread(&m_keys.table);
@@ -311,12 +319,12 @@ TEST_F(Keypad, ReadingTwoMacrosOfOneNameKeepsBoth)
     m_store->AddMacro(L"Combo")->m_events = { { 2, 10, 0 } };
     m_store->AddMacro(L"Other")->m_events = { { 2, 20, 0 } };
     ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
-    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
     // Another program names the second macro like the first.
     CMacro* other = m_store->FindMacroByName(L"Other");
     other->SetName(L"COMBO");
     ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
-    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
 
     CVelmoraConfig reread(&m_keys.table);
     CKeypad again(&m_keys.table);
@@ -341,7 +349,7 @@ TEST_F(Keypad, ApplicationNamesUpTo127CharactersAreWritten)
         profile->SetApplicationName(CString(L'a', c.length));
         profile->SetAutoSwitch(true);
         ASSERT_TRUE(keypad.SyncConfig(&store, 0, 0xFFF));
-        ASSERT_TRUE(WaitIdle(keypad));
+        ASSERT_TRUE(FinishWrite(keypad, &store));
         EXPECT_EQ(keypad.GetLastSyncResult(), c.written ? 1 : 0) << c.length;
         EXPECT_EQ(profile->IsChanged(), !c.written) << c.length;
 
@@ -353,4 +361,337 @@ TEST_F(Keypad, ApplicationNamesUpTo127CharactersAreWritten)
         EXPECT_EQ(read->GetApplicationName().GetLength(), c.written ? c.length : 0) << c.length;
         EXPECT_EQ(read->GetAutoSwitch(), c.written) << c.length;
     }
+}
+
+namespace
+{
+int MacroIndex(IKeypadConfig& store, const wchar_t* name)
+{
+    for (int i = 0; i < store.GetMacroCount(); ++i) {
+        if (CString(store.GetMacro(i)->GetName()).CompareNoCase(name) == 0)
+            return i;
+    }
+    return -1;
+}
+
+GUID ProfileId(IKeypadProfile* profile)
+{
+    GUID id = GUID_NULL;
+    if (profile)
+        profile->GetGUID(&id);
+    return id;
+}
+}
+
+TEST_F(Keypad, EditsDuringASlowWriteAreNeitherLostNorAccepted)
+{
+    const tLEDType led = tLEDType(0);
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    m_store->CreateProfile(L"Second");
+    m_store->CreateProfile(L"Third");
+    m_store->AddMacro(L"Kept")->m_events = { { 2, 10, 0 } };
+    m_store->AddMacro(L"Renamed")->m_events = { { 2, 20, 0 } };
+    m_store->AddMacro(L"Gone")->m_events = { { 2, 30, 0 } };
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+    ASSERT_FALSE(m_store->IsChanged());
+
+    // Changes of this Apply: a new profile, a new macro and an LED colour.
+    m_store->CreateProfile(L"Fresh");
+    m_store->AddMacro(L"Fresh macro")->m_events = { { 2, 40, 0 } };
+    m_store->FindProfileByName(L"Second")->SetLedColour(led, RGB(10, 20, 30));
+    ASSERT_HRESULT_SUCCEEDED(m_control->SetDelay(2));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+
+    // The user goes on editing while the worker writes.
+    IKeypadProfile* first = m_store->GetProfile(0);
+    ASSERT_NE(m_store->RenameProfile(first, L"Renamed during write"), nullptr);
+    m_store->FindProfileByName(L"Second")->SetLedColour(led, RGB(200, 100, 50));
+    const GUID thirdId = ProfileId(m_store->FindProfileByName(L"Third"));
+    m_store->DeleteProfile(m_store->FindProfileByName(L"Third"));
+    m_store->CreateProfile(L"Added during write");
+    m_store->FindMacroByName(L"Renamed")->SetName(L"Renamed during write");
+    m_store->RemoveMacro(m_store->FindMacroByName(L"Gone"));
+    m_store->AddMacro(L"Added macro")->m_events = { { 2, 50, 0 } };
+    m_store->FindMacroByName(L"Fresh macro")->m_events = { { 2, 60, 0 } };
+    EXPECT_TRUE(keypad.IsBusy());
+    EXPECT_FALSE(keypad.FinishWrite(m_store.get()));
+
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+    // Written and unchanged since: accepted, with the ids the device gave.
+    IKeypadProfile* fresh = m_store->FindProfileByName(L"Fresh");
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_FALSE(IsNullGuid(ProfileId(fresh)));
+    EXPECT_FALSE(IsNullGuid(fresh->GetKeymap(0)->GetGUID()));
+    EXPECT_FALSE(fresh->IsChanged());
+    EXPECT_FALSE(m_store->IsItemChanged(12, MacroIndex(*m_store, L"Kept")));
+    // Edited since: still changed, the new ids carried over all the same.
+    EXPECT_TRUE(m_store->GetProfile(0)->IsCategoryChanged(kCatProfileName));
+    EXPECT_TRUE(m_store->FindProfileByName(L"Second")->IsLedItemChanged(kCatLedColour, led));
+    EXPECT_TRUE(IsNullGuid(ProfileId(m_store->FindProfileByName(L"Added during write"))));
+    EXPECT_TRUE(m_store->IsItemChanged(12, MacroIndex(*m_store, L"Renamed during write")));
+    EXPECT_TRUE(m_store->IsItemChanged(12, MacroIndex(*m_store, L"Added macro")));
+    CMacro* freshMacro = m_store->FindMacroByName(L"Fresh macro");
+    EXPECT_FALSE(IsNullGuid(freshMacro->m_id));
+    EXPECT_TRUE(m_store->IsItemChanged(12, MacroIndex(*m_store, L"Fresh macro")));
+    EXPECT_TRUE(m_store->IsChanged());
+
+    // The next Apply writes every edit, and nothing twice.
+    ASSERT_HRESULT_SUCCEEDED(m_control->SetDelay(0));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+    EXPECT_FALSE(m_store->IsChanged());
+
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    ASSERT_TRUE(again.SyncConfig(&reread, 1, 0xFFF));
+    EXPECT_EQ(reread.GetProfileCount(), m_store->GetProfileCount());
+    for (const wchar_t* name : { L"Renamed during write", L"Second", L"Fresh", L"Added during write" })
+        EXPECT_NE(reread.FindProfileByName(name), nullptr) << CString(name).GetString();
+    EXPECT_EQ(reread.FindProfileByGUID(thirdId), nullptr);
+    EXPECT_TRUE(IsEqualGUID(ProfileId(reread.FindProfileByName(L"Fresh")), ProfileId(fresh)));
+    EXPECT_EQ(reread.FindProfileByName(L"Second")->GetLedColour(led), RGB(200, 100, 50));
+    EXPECT_EQ(reread.GetMacroCount(), 4);
+    EXPECT_EQ(reread.FindMacroByName(L"Gone"), nullptr);
+    ASSERT_NE(reread.FindMacroByName(L"Renamed during write"), nullptr);
+    ASSERT_NE(reread.FindMacroByName(L"Fresh macro"), nullptr);
+    EXPECT_TRUE(MacroEquals(*reread.FindMacroByName(L"Fresh macro"), *freshMacro));
+    EXPECT_NE(reread.FindMacroByName(L"Added macro"), nullptr);
+}
+
+TEST_F(Keypad, TheFlagWordGatesEachPartOfTheWrite)
+{
+    struct Case
+    {
+        const wchar_t* name;
+        uint16_t flags;
+        const wchar_t* unwritten;
+    };
+    const Case cases[] = {
+        { L"no macros", 0xFFF & ~0x010, L"IMacro::SetData" },
+        { L"no LEDs", 0xFFF & ~0x004, L"ILedColour::Set" },
+        { L"no properties", 0xFFF & ~0x100, L"IProfileProperties::SetProperty" },
+        { L"no key maps", 0xFFF & ~0x002, L"IKeyAssignments::SetAssignments" },
+        { L"no profile bits", 0xFFF & ~0x30F, L"IProfileManager::SetActive" },
+    };
+    for (const Case& c : cases) {
+        ASSERT_HRESULT_SUCCEEDED(m_control->Reset());
+        CVelmoraConfig store(&m_keys.table);
+        CKeypad keypad(&m_keys.table);
+        ASSERT_TRUE(keypad.Initialize(&store));
+        ASSERT_TRUE(keypad.SyncConfig(&store, 1, 0xFFF));
+        store.AddMacro(L"Gated")->m_events = { { 2, 10, 0 } };
+        store.GetProfile(0)->SetLedColour(tLEDType(0), RGB(1, 2, 3));
+        store.GetProfile(0)->SetApplicationName(L"game.exe");
+        ASSERT_HRESULT_SUCCEEDED(m_control->ClearCallLog());
+        ASSERT_TRUE(keypad.SyncConfig(&store, 0, c.flags));
+        ASSERT_TRUE(FinishWrite(keypad, &store));
+        const std::wstring log = CallLog();
+        EXPECT_EQ(CountOf(log, c.unwritten), 0) << c.name;
+        // What a partial write left out stays pending for the next whole one.
+        EXPECT_TRUE(store.IsChanged()) << c.name;
+        ASSERT_TRUE(keypad.SyncConfig(&store, 0, 0xFFF));
+        ASSERT_TRUE(FinishWrite(keypad, &store));
+        EXPECT_EQ(keypad.GetLastSyncResult(), 1) << c.name;
+        EXPECT_FALSE(store.IsChanged()) << c.name;
+        EXPECT_GT(CountOf(CallLog(), c.unwritten), 0) << c.name;
+    }
+}
+
+namespace
+{
+int32_t KeyIdOfDeviceCode(const CKeyDefTable& keys, uint32_t code)
+{
+    const uint32_t high = code >> 16;
+    const uint32_t group = high == 2 ? 1 : (high == 4 ? 2 : 0);
+    return keys.FindKeyByScanCode((code & 0xFFFF) | group << 16);
+}
+
+CAssignment Referring(int kind, const GUID& id)
+{
+    uint32_t w[4];
+    GuidToWords(id, w);
+    CAssignment record;
+    return MakeAssignment(kind, record, w[0], w[1], w[2], w[3]);
+}
+}
+
+TEST_F(Keypad, AVariedStoreOfTwentyProfilesComesBackEqual)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    while (m_store->GetProfileCount() < 20)
+        m_store->CreateProfile(FormatString(L"Profile %d", m_store->GetProfileCount() + 1));
+    for (int i = 0; i < 20; ++i) {
+        IKeypadProfile* profile = m_store->GetProfile(i);
+        profile->SetApplicationName(i == 19 ? CString(L'g', 127) : FormatString(L"game%d.exe", i));
+        profile->SetAutoSwitch(i % 2 == 0);
+        profile->SetOsdEnabled(i % 3 != 0);
+        const tLEDType led = tLEDType(i % 11);
+        profile->SetLedState(led, i % 2 == 1);
+        profile->SetLedColour(led, RGB(i, 2 * i, 3 * i));
+        profile->SetLedBrightness(led, 5 * i);
+        profile->SetLedEffect(led, tLEDEffect(i % 6));
+    }
+    m_store->SetActiveProfile(m_store->GetProfile(7));
+    CMacro* macro = m_store->AddMacro(L"Every event");
+    const int pause = 19 << 16 | 69;
+    const int numLock = 144 << 16 | 69;
+    macro->m_events = { { 0, 0x1E, 255 }, { 0, 0x1E, 1 }, { 1, 1, 255 }, { 1, 1, 1 }, { 1, 5, 255 },
+        { 2, 250, 0 }, { 0, pause, 255 }, { 0, pause, 1 }, { 0, numLock, 255 }, { 0, numLock, 1 } };
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+
+    // Every supported kind on the keys of one key map (the items they refer to are on the
+    // keypad now), and three on the wheel's buttons.
+    IKeypadProfile* profile = m_store->GetProfile(19);
+    CKeymap* keymap = profile->GetKeymap(7);
+    CKvApp* application = m_store->AddApplication(L"C:\\Games\\game.exe");
+    application->m_id = GuidFromWords(1, 2, 3, 4);
+    CAssignment singleKey;
+    MakeAssignment(kAssignSingleKey, singleKey, 0, 0, 0, 0).payload[0] = 0x3B;
+    CAssignment joystick;
+    MakeAssignment(kAssignJoystick, joystick, 0, 0, 0, 0);
+    for (uint8_t b = 0; b < 6; ++b)
+        joystick.payload[b] = static_cast<uint8_t>(b + 1);
+    CAssignment plain;
+    std::vector<CAssignment> records = { singleKey, Referring(kAssignMacro, macro->m_id),
+        Referring(kAssignProfile, ProfileId(m_store->GetProfile(3))),
+        Referring(kAssignKeymap30, profile->GetKeymap(1)->GetGUID()),
+        Referring(kAssignKeymap34, profile->GetKeymap(2)->GetGUID()),
+        Referring(kAssignLaunchProgram, application->m_id), joystick };
+    for (int kind : { kAssignKeymap32, kAssignClick, kAssignMenu, kAssignUniversalScrolling, kAssignDoubleClick,
+             kAssignForward, kAssignBackward, kAssignScrollUp, kAssignScrollDown, kAssignButtonOff })
+        records.push_back(MakeAssignment(kind, plain, 0, 0, 0, 0));
+    const std::vector<uint32_t>& codes = keypad.GetKeymapKeyCodes();
+    ASSERT_GE(codes.size(), records.size());
+    std::vector<int32_t> keyIds;
+    for (size_t i = 0; i < records.size(); ++i) {
+        keyIds.push_back(KeyIdOfDeviceCode(m_keys.table, codes[i]));
+        ASSERT_NE(keyIds.back(), 0);
+        profile->SetKeyAssignment(keyIds.back(), records[i], keymap);
+    }
+    const int buttonKinds[] = { kAssignDoubleClick, kAssignScrollUp, kAssignMenu };
+    for (int b = 0; b < 3; ++b)
+        profile->SetButtonAssignment(tKeypadButton(17 + b), MakeAssignment(buttonKinds[b], plain, 0, 0, 0, 0), keymap);
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    ASSERT_TRUE(again.SyncConfig(&reread, 1, 0xFFF));
+    ASSERT_EQ(reread.GetProfileCount(), 20);
+    EXPECT_EQ(reread.GetActiveProfile(), reread.FindProfileByGUID(ProfileId(m_store->GetProfile(7))));
+    for (int i = 0; i < 20; ++i) {
+        IKeypadProfile* written = m_store->GetProfile(i);
+        IKeypadProfile* read = reread.FindProfileByGUID(ProfileId(written));
+        ASSERT_NE(read, nullptr) << i;
+        EXPECT_EQ(read->GetName(), written->GetName()) << i;
+        EXPECT_EQ(read->GetApplicationName(), written->GetApplicationName()) << i;
+        EXPECT_EQ(read->GetAutoSwitch(), written->GetAutoSwitch()) << i;
+        EXPECT_EQ(read->IsOsdEnabled(), written->IsOsdEnabled()) << i;
+        const tLEDType led = tLEDType(i % 11);
+        EXPECT_EQ(read->GetLedState(led), written->GetLedState(led)) << i;
+        EXPECT_EQ(read->GetLedColour(led), written->GetLedColour(led)) << i;
+        EXPECT_EQ(read->GetLedBrightness(led), written->GetLedBrightness(led)) << i;
+        EXPECT_EQ(read->GetLedEffect(led), written->GetLedEffect(led)) << i;
+    }
+    IKeypadProfile* readProfile = reread.FindProfileByGUID(ProfileId(profile));
+    CKeymap* readKeymap = readProfile->FindKeymapByGUID(keymap->GetGUID());
+    ASSERT_NE(readKeymap, nullptr);
+    CAssignment read;
+    for (size_t i = 0; i < records.size(); ++i) {
+        readProfile->GetKeyAssignment(&read, keyIds[i], readKeymap);
+        EXPECT_EQ(read.kind, records[i].kind) << i;
+        EXPECT_TRUE(AssignmentEquals(read, records[i])) << "kind " << records[i].kind;
+    }
+    for (int b = 0; b < 3; ++b)
+        EXPECT_EQ(readProfile->GetButtonAssignment(&read, tKeypadButton(17 + b), readKeymap)->kind, buttonKinds[b]);
+    ASSERT_NE(reread.FindMacroByName(L"Every event"), nullptr);
+    EXPECT_TRUE(MacroEquals(*reread.FindMacroByName(L"Every event"), *macro));
+}
+
+TEST_F(Keypad, AFailureOnTheSecondProfileLeavesTheLaterStepsUnwritten)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    m_store->CreateProfile(L"Second");
+    m_store->CreateProfile(L"Third");
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+
+    const wchar_t* names[] = { L"First renamed", L"Second renamed", L"Third renamed" };
+    for (int i = 0; i < 3; ++i)
+        m_store->GetProfile(i)->SetName(names[i]);
+    m_store->SetActiveProfile(m_store->GetProfile(2));
+    CMacro* macro = m_store->AddMacro(L"Unwritten");
+    // The first key record of the second profile fails.
+    const LONG firstProfileKeys = static_cast<LONG>(keypad.GetKeymapKeyCodes().size()) * m_store->GetProfile(0)->GetKeymapCount();
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"IKeyAssignments::SetAssignments", E_FAIL, firstProfileKeys));
+    ASSERT_HRESULT_SUCCEEDED(m_control->ClearCallLog());
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    EXPECT_EQ(keypad.GetLastSyncResult(), 0);
+    const std::wstring log = CallLog();
+    EXPECT_EQ(CountOf(log, L"IMacroManager::Create"), 0);
+    EXPECT_EQ(CountOf(log, L"IProfileManager::SetActive"), 0);
+    EXPECT_FALSE(m_store->GetProfile(0)->IsChanged());
+    EXPECT_TRUE(m_store->GetProfile(1)->IsChanged());
+    EXPECT_TRUE(m_store->GetProfile(2)->IsChanged());
+    EXPECT_TRUE(IsNullGuid(macro->m_id));
+    EXPECT_TRUE(m_store->IsChanged());
+
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"", S_OK, 0));
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    EXPECT_NE(reread.FindProfileByName(L"First renamed"), nullptr);
+    EXPECT_EQ(reread.FindProfileByName(L"Third renamed"), nullptr);
+    EXPECT_NE(reread.FindProfileByName(L"Third"), nullptr);
+}
+
+TEST_F(Keypad, AnImportedProfileWithoutAnActiveKeymapIsReadWholeAndWritable)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    IKeypadProfile* source = m_store->GetProfile(0);
+    const int tab = HashKeyName(L"Tab");
+    CAssignment record;
+    source->SetKeyAssignment(tab, MakeAssignment(kAssignClick, record, 0, 0, 0, 0), source->GetKeymap(0));
+    source->SetButtonAssignment(tKeypadButton(18), MakeAssignment(kAssignScrollUp, record, 0, 0, 0, 0), source->GetKeymap(0));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    wchar_t folder[MAX_PATH] = {};
+    ASSERT_NE(GetTempPathW(MAX_PATH, folder), 0u);
+    const CString path = FormatString(L"%sImported.kvp", folder);
+    ASSERT_TRUE(keypad.ExportProfile(path, source));
+
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"IKeyMapManager::GetActive", E_FAIL, 0));
+    ASSERT_TRUE(keypad.ImportProfile(path, m_store.get()));
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"", S_OK, 0));
+    DeleteFileW(path);
+    IKeypadProfile* imported = m_store->GetProfile(m_store->GetProfileCount() - 1);
+    ASSERT_NE(imported, source);
+    ASSERT_EQ(imported->GetKeymapCount(), 8);
+    EXPECT_EQ(imported->GetCurrentKeymap(), imported->GetKeymap(0));
+    EXPECT_EQ(imported->GetKeyAssignment(&record, tab, imported->GetKeymap(0))->kind, kAssignClick);
+    EXPECT_EQ(imported->GetButtonAssignment(&record, tKeypadButton(18), imported->GetKeymap(0))->kind, kAssignScrollUp);
+
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    EXPECT_EQ(keypad.GetLastSyncResult(), 1);
+    EXPECT_FALSE(m_store->IsChanged());
 }

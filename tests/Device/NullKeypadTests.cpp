@@ -40,6 +40,7 @@ TEST(CNullKeypad, AnswersWithoutADevice)
     keypad.Initialize(&store);
     EXPECT_FALSE(keypad.SyncConfig(&store, 0, 0xFFF));
     EXPECT_FALSE(keypad.SyncConfig(&store, 1, 0xFFF));
+    EXPECT_FALSE(keypad.FinishWrite(&store));
     EXPECT_FALSE(keypad.IsBusy());
     EXPECT_TRUE(keypad.IsConnected());
     EXPECT_EQ(keypad.GetProductId(), 0);
