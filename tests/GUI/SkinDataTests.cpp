@@ -3,6 +3,7 @@
 #include "CKeyDefTable.h"
 #include "CLangTable.h"
 #include "CSkinResourceList.h"
+#include "CVelmoraConfig.h"
 #include "ExeFolder.h"
 #include "KeyId.h"
 #include "KeypadButtons.h"
@@ -222,4 +223,30 @@ TEST_F(ShippedSkinTest, TheVocabularysLanguageKeysAreTranslated)
     CString text;
     ASSERT_TRUE(japanese->Lookup(L"$defaultkey", text));
     EXPECT_EQ(text, L"既定のキー");
+}
+
+// The configuration store takes its default key assignments from the shipped tables.
+TEST_F(ShippedSkinTest, NewProfilesGetTheShippedKeyDefaults)
+{
+    int keySize = 0;
+    int defaultSize = 0;
+    const uint8_t* keys = FindBinFile(L"kbddef.dat", &keySize);
+    const uint8_t* defaults = FindBinFile(L"velmodef.dat", &defaultSize);
+    CKeyDefTable table;
+    ASSERT_TRUE(table.Load(keys, keySize));
+    ASSERT_TRUE(table.LoadDefaults(defaults, defaultSize));
+    CVelmoraConfig store(&table);
+    IKeypadProfile* profile = store.CreateProfile(L"Defaults");
+    CKeymap* keymap = profile->GetKeymap(0);
+    ASSERT_EQ(keymap->GetKeyAssignments().size(), 24u);
+    struct Case { const wchar_t* name; uint16_t scan; uint8_t extended; };
+    const Case cases[] = { { L"Tab", 0x0F, 0 }, { L"Left Alt", 0x38, 0 }, { L"Up Arrow (Note 1)", 0x48, 1 },
+        { L"Page Down (Note 1)", 0x51, 1 } };
+    for (const Case& c : cases) {
+        CAssignment record;
+        profile->GetKeyAssignment(&record, HashKeyName(c.name), keymap);
+        EXPECT_EQ(record.kind, kAssignDefaultKey) << CString(c.name).GetString();
+        EXPECT_EQ(record.payload[0] | record.payload[1] << 8, c.scan) << CString(c.name).GetString();
+        EXPECT_EQ(record.payload[4], c.extended) << CString(c.name).GetString();
+    }
 }
