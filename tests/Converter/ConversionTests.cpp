@@ -16,10 +16,10 @@ CString PayloadHex(const CMWAssignment& assignment)
     return hex;
 }
 
-std::vector<uint8_t> RecordBytes(const OldKeySpec& spec)
+std::vector<uint8_t> RecordBytes(const OldKeySpec& key)
 {
     std::map<int, OldKeySpec> records;
-    records[0] = spec;
+    records[0] = key;
     std::vector<uint8_t> blob = OldTreeBuilder::MakeKeymapBlob(records);
     blob.resize(OldKeyRecord::kSize);
     return blob;

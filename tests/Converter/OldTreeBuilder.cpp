@@ -71,14 +71,14 @@ std::vector<uint8_t> OldTreeBuilder::MakeKeymapBlob(const std::map<int, OldKeySp
     std::vector<uint8_t> blob(kKeymapBytes, 0);
     for (const auto& item : records) {
         uint8_t* record = blob.data() + 266 * static_cast<size_t>(item.first);
-        const OldKeySpec& spec = item.second;
-        record[0] = spec.code;
-        record[1] = spec.operand;
-        record[2] = spec.flag;
-        record[3] = spec.playMode;
-        memcpy(record + 4, &spec.value, sizeof(spec.value));
-        size_t units = std::min<size_t>(static_cast<size_t>(spec.text.GetLength()), 129);
-        memcpy(record + 6, spec.text.GetString(), units * sizeof(wchar_t));
+        const OldKeySpec& key = item.second;
+        record[0] = key.code;
+        record[1] = key.operand;
+        record[2] = key.flag;
+        record[3] = key.playMode;
+        memcpy(record + 4, &key.value, sizeof(key.value));
+        size_t units = std::min<size_t>(static_cast<size_t>(key.text.GetLength()), 129);
+        memcpy(record + 6, key.text.GetString(), units * sizeof(wchar_t));
         // A closing word the reader must not take as text.
         record[264] = 0xAA;
         record[265] = 0x55;
