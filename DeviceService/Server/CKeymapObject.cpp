@@ -6,6 +6,15 @@
 
 #include <new>
 
+namespace
+{
+SimKeymap* FindKeymapOf(SimKeypad& keypad, const GUID& profileId, const GUID& id)
+{
+    SimProfile* profile = FindProfile(keypad, profileId);
+    return profile ? FindKeymap(*profile, id) : nullptr;
+}
+}
+
 HRESULT CKeymapObject::GetSubObject(REFIID iid, IUnknown** object)
 {
     HRESULT hr = Model().BeginCall(L"IKeyMap::GetSubObject");
@@ -33,47 +42,15 @@ HRESULT CKeymapObject::GetSubObject(REFIID iid, IUnknown** object)
 
 HRESULT CKeymapObject::GetId(GUID* id)
 {
-    HRESULT hr = Model().BeginCall(L"IKeyMap::GetId");
-    if (FAILED(hr))
-        return hr;
-    if (!id)
-        return E_POINTER;
-    *id = m_id;
-    return Model().Read([&](SimKeypad& keypad) {
-        SimProfile* profile = FindProfile(keypad, m_profile);
-        return profile && FindKeymap(*profile, m_id) ? S_OK : kNotFound;
-    });
+    return GetItemId(L"IKeyMap::GetId", m_id, id, [&](SimKeypad& keypad) { return FindKeymapOf(keypad, m_profile, m_id); });
 }
 
 HRESULT CKeymapObject::GetName(LPWSTR* name)
 {
-    HRESULT hr = Model().BeginCall(L"IKeyMap::GetName");
-    if (FAILED(hr))
-        return hr;
-    if (!name)
-        return E_POINTER;
-    *name = nullptr;
-    return Model().Read([&](SimKeypad& keypad) {
-        SimProfile* profile = FindProfile(keypad, m_profile);
-        SimKeymap* keymap = profile ? FindKeymap(*profile, m_id) : nullptr;
-        return keymap ? CopyText(keymap->name, name) : kNotFound;
-    });
+    return GetItemName(L"IKeyMap::GetName", name, [&](SimKeypad& keypad) { return FindKeymapOf(keypad, m_profile, m_id); });
 }
 
 HRESULT CKeymapObject::SetName(LPCWSTR name)
 {
-    HRESULT hr = Model().BeginCall(L"IKeyMap::SetName");
-    if (FAILED(hr))
-        return hr;
-    hr = CheckName(name);
-    if (FAILED(hr))
-        return hr;
-    return Model().Modify([&](SimKeypad& keypad) {
-        SimProfile* profile = FindProfile(keypad, m_profile);
-        SimKeymap* keymap = profile ? FindKeymap(*profile, m_id) : nullptr;
-        if (!keymap)
-            return kNotFound;
-        keymap->name = name;
-        return S_OK;
-    });
+    return SetItemName(L"IKeyMap::SetName", name, [&](SimKeypad& keypad) { return FindKeymapOf(keypad, m_profile, m_id); });
 }

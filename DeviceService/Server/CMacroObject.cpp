@@ -28,44 +28,17 @@ uint32_t ReadU32(const BYTE* at)
 
 HRESULT CMacroObject::GetId(GUID* id)
 {
-    HRESULT hr = Model().BeginCall(L"IMacro::GetId");
-    if (FAILED(hr))
-        return hr;
-    if (!id)
-        return E_POINTER;
-    *id = m_id;
-    return Model().Read([&](SimKeypad& keypad) { return FindMacro(keypad, m_id) ? S_OK : kNotFound; });
+    return GetItemId(L"IMacro::GetId", m_id, id, [&](SimKeypad& keypad) { return FindMacro(keypad, m_id); });
 }
 
 HRESULT CMacroObject::GetName(LPWSTR* name)
 {
-    HRESULT hr = Model().BeginCall(L"IMacro::GetName");
-    if (FAILED(hr))
-        return hr;
-    if (!name)
-        return E_POINTER;
-    *name = nullptr;
-    return Model().Read([&](SimKeypad& keypad) {
-        SimMacro* macro = FindMacro(keypad, m_id);
-        return macro ? CopyText(macro->name, name) : kNotFound;
-    });
+    return GetItemName(L"IMacro::GetName", name, [&](SimKeypad& keypad) { return FindMacro(keypad, m_id); });
 }
 
 HRESULT CMacroObject::SetName(LPCWSTR name)
 {
-    HRESULT hr = Model().BeginCall(L"IMacro::SetName");
-    if (FAILED(hr))
-        return hr;
-    hr = CheckName(name);
-    if (FAILED(hr))
-        return hr;
-    return Model().Modify([&](SimKeypad& keypad) {
-        SimMacro* macro = FindMacro(keypad, m_id);
-        if (!macro)
-            return kNotFound;
-        macro->name = name;
-        return S_OK;
-    });
+    return SetItemName(L"IMacro::SetName", name, [&](SimKeypad& keypad) { return FindMacro(keypad, m_id); });
 }
 
 HRESULT CMacroObject::ExportToFile(LPCWSTR path)

@@ -35,44 +35,17 @@ HRESULT CProfileObject::GetSubObject(REFIID iid, IUnknown** object)
 
 HRESULT CProfileObject::GetId(GUID* id)
 {
-    HRESULT hr = Model().BeginCall(L"IProfile::GetId");
-    if (FAILED(hr))
-        return hr;
-    if (!id)
-        return E_POINTER;
-    *id = m_id;
-    return Model().Read([&](SimKeypad& keypad) { return FindProfile(keypad, m_id) ? S_OK : kNotFound; });
+    return GetItemId(L"IProfile::GetId", m_id, id, [&](SimKeypad& keypad) { return FindProfile(keypad, m_id); });
 }
 
 HRESULT CProfileObject::GetName(LPWSTR* name)
 {
-    HRESULT hr = Model().BeginCall(L"IProfile::GetName");
-    if (FAILED(hr))
-        return hr;
-    if (!name)
-        return E_POINTER;
-    *name = nullptr;
-    return Model().Read([&](SimKeypad& keypad) {
-        SimProfile* profile = FindProfile(keypad, m_id);
-        return profile ? CopyText(profile->name, name) : kNotFound;
-    });
+    return GetItemName(L"IProfile::GetName", name, [&](SimKeypad& keypad) { return FindProfile(keypad, m_id); });
 }
 
 HRESULT CProfileObject::SetName(LPCWSTR name)
 {
-    HRESULT hr = Model().BeginCall(L"IProfile::SetName");
-    if (FAILED(hr))
-        return hr;
-    hr = CheckName(name);
-    if (FAILED(hr))
-        return hr;
-    return Model().Modify([&](SimKeypad& keypad) {
-        SimProfile* profile = FindProfile(keypad, m_id);
-        if (!profile)
-            return kNotFound;
-        profile->name = name;
-        return S_OK;
-    });
+    return SetItemName(L"IProfile::SetName", name, [&](SimKeypad& keypad) { return FindProfile(keypad, m_id); });
 }
 
 HRESULT CProfileObject::Reserved5()

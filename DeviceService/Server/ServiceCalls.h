@@ -21,3 +21,50 @@ HRESULT IdOf(Item* item, GUID& id)
         return E_POINTER;
     return item->GetId(&id);
 }
+
+// GetId, GetName and SetName as every named item of the keypad (profile, key map, macro)
+// answers them; find(keypad) gives the item, or null once it is gone.
+template <class Find>
+HRESULT GetItemId(const wchar_t* method, const GUID& own, GUID* id, Find find)
+{
+    HRESULT hr = Model().BeginCall(method);
+    if (FAILED(hr))
+        return hr;
+    if (!id)
+        return E_POINTER;
+    *id = own;
+    return Model().Read([&](SimKeypad& keypad) { return find(keypad) ? S_OK : kNotFound; });
+}
+
+template <class Find>
+HRESULT GetItemName(const wchar_t* method, LPWSTR* name, Find find)
+{
+    HRESULT hr = Model().BeginCall(method);
+    if (FAILED(hr))
+        return hr;
+    if (!name)
+        return E_POINTER;
+    *name = nullptr;
+    return Model().Read([&](SimKeypad& keypad) {
+        auto* item = find(keypad);
+        return item ? CopyText(item->name, name) : kNotFound;
+    });
+}
+
+template <class Find>
+HRESULT SetItemName(const wchar_t* method, LPCWSTR name, Find find)
+{
+    HRESULT hr = Model().BeginCall(method);
+    if (FAILED(hr))
+        return hr;
+    hr = CheckName(name);
+    if (FAILED(hr))
+        return hr;
+    return Model().Modify([&](SimKeypad& keypad) {
+        auto* item = find(keypad);
+        if (!item)
+            return kNotFound;
+        item->name = name;
+        return S_OK;
+    });
+}
