@@ -11,6 +11,7 @@ session_stop() {
     if [ -n "$session_xvfb_pid" ]; then
         kill "$session_xvfb_pid" 2>/dev/null || true
         wait "$session_xvfb_pid" 2>/dev/null || true
+        session_xvfb_pid=""
     fi
 }
 
