@@ -5,8 +5,8 @@ set -euo pipefail
 source "$(dirname "$0")/build.sh"
 program="$build/App/KavroVelmoraConfig.exe"
 if [ ! -f "$program" ]; then
-    echo "Built: the libraries, the device service and the tests. Not there yet:"
-    echo "KavroVelmoraConfig.exe and the skin, so there is no program to start."
+    echo "Built: the libraries, the device service, ProfileConverter and the tests. Not there"
+    echo "yet: KavroVelmoraConfig.exe and the skin's program pages, so there is no program to start."
     exit 0
 fi
 source "$repo/tools/test-session.sh"
