@@ -189,6 +189,23 @@ ButtonLayout LayoutOf(const pugi::xml_node& element, int id, UINT multilineBreak
     return layout;
 }
 
+// What a button and a keyboard key set up alike once the window exists: text format,
+// font, state pictures, tooltip and check-box behaviour.
+void SetUpBitmapButton(CBitmapBtn& button, const pugi::xml_node& element, int id, CGUIItems& items,
+    const ButtonLayout& layout, CBitmap* const images[4], CBitmap* mask, const CRect& rect)
+{
+    button.SetTextFormat(layout.format);
+    if (CFontItem* font = Font(element, id, items))
+    {
+        button.SetFont(*font, true);
+        button.SetFontHandle(*font);
+    }
+    button.SetBitmaps(images[0], images[1], images[2], images[3], rect.Width(), rect.Height(), mask);
+    if (HasAttribute(element, "tooltip"))
+        button.SetItemToolTipText(Attribute(element, "tooltip"));
+    button.SetCheckBox(Boolean(element, "ischeckbox", false));
+}
+
 CGUIItem* BuildButton(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
 {
     const int id = ItemId(element);
@@ -206,16 +223,7 @@ CGUIItem* BuildButton(const pugi::xml_node& element, CWnd* owner, CGUIItems& ite
     auto button = std::make_unique<CBitmapBtn>();
     if (!button->Create(rect, parent, layout.style))
         return nullptr;
-    button->SetTextFormat(layout.format);
-    if (CFontItem* font = Font(element, id, items))
-    {
-        button->SetFont(*font, true);
-        button->SetFontHandle(*font);
-    }
-    button->SetBitmaps(images[0], images[1], images[2], images[3], rect.Width(), rect.Height(), mask);
-    if (HasAttribute(element, "tooltip"))
-        button->SetItemToolTipText(Attribute(element, "tooltip"));
-    button->SetCheckBox(Boolean(element, "ischeckbox", false));
+    SetUpBitmapButton(*button, element, id, items, layout, images, mask, rect);
     const CString caption = OverriddenAttribute(element, id, "caption");
     if (!caption.IsEmpty())
     {
@@ -348,16 +356,7 @@ CGUIItem* BuildKeyboardKey(const pugi::xml_node& element, CWnd* owner, CGUIItems
     auto key = std::make_unique<CKeyboardKeyItem>();
     if (!key->Create(rect, parent, layout.style))
         return nullptr;
-    key->SetTextFormat(layout.format);
-    if (CFontItem* font = Font(element, id, items))
-    {
-        key->SetFont(*font, true);
-        key->SetFontHandle(*font);
-    }
-    key->SetBitmaps(images[0], images[1], images[2], images[3], rect.Width(), rect.Height(), mask);
-    if (HasAttribute(element, "tooltip"))
-        key->SetItemToolTipText(Attribute(element, "tooltip"));
-    key->SetCheckBox(Boolean(element, "ischeckbox", false));
+    SetUpBitmapButton(*key, element, id, items, layout, images, mask, rect);
     for (int state = 0; state < 4; ++state)
     {
         COLORREF colour = 0;
