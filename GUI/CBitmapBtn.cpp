@@ -133,13 +133,7 @@ void CBitmapBtn::SetItemToolTipText(const CString& text)
         return;
     CString shown;
     LookupText(text, shown);
-    if (!m_toolTip.m_hWnd)
-    {
-        if (m_toolTip.Create(this))
-            m_toolTip.AddTool(m_hWnd, shown);
-        return;
-    }
-    m_toolTip.UpdateTipText(m_hWnd, shown);
+    m_toolTip.SetToolText(this, shown);
 }
 
 bool CBitmapBtn::StartBlinking()

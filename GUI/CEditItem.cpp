@@ -55,13 +55,7 @@ void CEditItem::SetItemToolTipText(const CString& text)
     CString shown;
     LookupText(text, shown);
     shown.Replace(L"\\n", L" ");
-    if (!m_toolTip.m_hWnd)
-    {
-        if (m_toolTip.Create(this))
-            m_toolTip.AddTool(m_hWnd, shown);
-        return;
-    }
-    m_toolTip.UpdateTipText(m_hWnd, shown);
+    m_toolTip.SetToolText(this, shown);
 }
 
 void CEditItem::Show(bool show)

@@ -36,6 +36,19 @@ void CToolTipCtrl::UpdateTipText(HWND tool, const wchar_t* text)
     SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+void CToolTipCtrl::SetToolText(CWnd* tool, const wchar_t* text)
+{
+    if (!tool || !tool->m_hWnd)
+        return;
+    if (!m_hWnd)
+    {
+        if (Create(tool))
+            AddTool(tool->m_hWnd, text);
+        return;
+    }
+    UpdateTipText(tool->m_hWnd, text);
+}
+
 void CToolTipCtrl::DelTool(HWND tool)
 {
     if (!m_hWnd || !tool)

@@ -15,6 +15,9 @@ public:
     // Adds the whole tool window with its text (copied by the control).
     bool AddTool(HWND tool, const wchar_t* text);
     void UpdateTipText(HWND tool, const wchar_t* text);
+    // The tip of the whole tool window: the tooltip is made (owned by the tool) on first
+    // use, later calls replace the text.
+    void SetToolText(CWnd* tool, const wchar_t* text);
     void DelTool(HWND tool);
     void Activate(bool active) { SendMessage(TTM_ACTIVATE, active ? TRUE : FALSE); }
     void SetMaxTipWidth(int width) { SendMessage(TTM_SETMAXTIPWIDTH, 0, width); }
