@@ -12,6 +12,7 @@ deps="$repo/.deps"
 packages=(
     cmake make dpkg-dev file xauth python3
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64-i686
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine32 wine64 libwine-dev
     xvfb x11-utils imagemagick
 )

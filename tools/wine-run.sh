@@ -27,14 +27,15 @@ export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export LC_ALL=C.UTF-8
+source "$(dirname "${BASH_SOURCE[0]}")/wine-loader.sh"
 
 create_prefix() {
     mkdir -p "$(dirname "$prefix")"
     exec 9>"$prefix.lock"
     flock 9
     if [ ! -f "$prefix/.velmora-ready" ]; then
-        if ! wineboot -i >"$prefix.init.log" 2>&1 </dev/null ||
-           ! wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+        if ! "$wine_loader" wineboot -i >"$prefix.init.log" 2>&1 </dev/null ||
+           ! "$wine_loader" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
                 >>"$prefix.init.log" 2>&1 </dev/null; then
             echo "wine-run: could not create the Wine prefix $prefix (see $prefix.init.log)" >&2
             exit 2
@@ -55,7 +56,7 @@ fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-wine "$@" >"$scratch/out" 2>"$scratch/err" </dev/null &
+"$wine_loader" "$@" >"$scratch/out" 2>"$scratch/err" </dev/null &
 child=$!
 trap 'kill "$child" 2>/dev/null; wait "$child"; tr -d "\r" <"$scratch/out"; cat "$scratch/err" >&2; exit 143' TERM INT
 wait "$child"

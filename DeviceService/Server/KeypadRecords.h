@@ -103,7 +103,7 @@ SimApplication* FindApplication(SimKeypad& keypad, const GUID& id);
 SimLed* FindLed(SimProfile& profile, LONG ledId);
 
 // The records keep the layouts the programs and the converter write byte for byte.
-static_assert(sizeof(DeviceInfo) == 28, "DeviceInfo is 28 bytes");
+static_assert(sizeof(DeviceInfo) == 24 + sizeof(void*), "DeviceInfo is six words and the name");
 static_assert(sizeof(ServiceAssignment) == 32, "ServiceAssignment is 32 bytes");
 static_assert(offsetof(ServiceAssignment, data) == 12, "type data starts at offset 12");
 static_assert(sizeof(AvailableButtons) == 12, "the available-buttons block is 12 bytes");
