@@ -31,10 +31,7 @@ HRESULT CApplicationManagerObject::Create(IApplication** application)
         keypad.applications.push_back(std::move(created));
         return S_OK;
     });
-    if (FAILED(hr))
-        return hr;
-    *application = new (std::nothrow) CApplicationObject(id);
-    return *application ? S_OK : E_OUTOFMEMORY;
+    return HandOut<CApplicationObject>(hr, ObjectKey{ ObjectKind::Application, id, GUID{}, 0 }, application, id);
 }
 
 HRESULT CApplicationManagerObject::EnumConnectionPoints(IEnumConnectionPoints** points)

@@ -1,5 +1,6 @@
 #include "CClassFactory.h"
 
+#include "CObjectCache.h"
 #include "CServiceObject.h"
 
 #include <new>
@@ -11,12 +12,12 @@ HRESULT CClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object
     *object = nullptr;
     if (outer)
         return CLASS_E_NOAGGREGATION;
-    auto* service = new (std::nothrow) CServiceObject();
-    if (!service)
-        return E_OUTOFMEMORY;
-    const HRESULT hr = service->QueryInterface(iid, object);
-    service->Release();
-    return hr;
+    // Every client shares the one service object.
+    return CObjectCache::Instance().HandOut(ObjectKey{ ObjectKind::Service, GUID{}, GUID{}, 0 }, iid, object,
+                                            []() -> IUnknown* {
+                                                auto* service = new (std::nothrow) CServiceObject();
+                                                return service ? static_cast<IDeviceList*>(service) : nullptr;
+                                            });
 }
 
 // The server lives until it is told to shut down, so locks change nothing.

@@ -2,6 +2,9 @@
 
 #include "ServiceCalls.h"
 
+#include <rpc.h>
+#include <rpcdcep.h>
+
 #include <new>
 
 CConnectionPoint::CConnectionPoint(SinkKind kind, const GUID& scope, REFIID iid, IConnectionPointContainer* container)
@@ -17,8 +20,8 @@ HRESULT CConnectionPoint::Find(SinkKind kind, const GUID& scope, REFIID offered,
     *point = nullptr;
     if (!IsEqualIID(iid, offered))
         return CONNECT_E_NOCONNECTION;
-    *point = new (std::nothrow) CConnectionPoint(kind, scope, offered, container);
-    return *point ? S_OK : E_OUTOFMEMORY;
+    return HandOut<CConnectionPoint>(S_OK, ObjectKey{ ObjectKind::ConnectionPoint, scope, GUID{}, LONG(kind) }, point,
+                                     kind, scope, offered, container);
 }
 
 HRESULT CConnectionPoint::GetConnectionInterface(IID* iid)
@@ -46,7 +49,11 @@ HRESULT CConnectionPoint::Advise(IUnknown* sink, DWORD* cookie)
     CComPtr<IUnknown> events;
     if (FAILED(sink->QueryInterface(m_iid, reinterpret_cast<void**>(events.Receive()))))
         return CONNECT_E_CANNOTCONNECT;
-    return Model().Advise(m_kind, m_scope, events.Get(), cookie);
+    // The process calling, so that its sink goes when the process does.
+    unsigned long client = 0;
+    if (I_RpcBindingInqLocalClientPID(nullptr, &client) != RPC_S_OK)
+        client = 0;
+    return Model().Advise(m_kind, m_scope, events.Get(), client, cookie);
 }
 
 HRESULT CConnectionPoint::Unadvise(DWORD cookie)

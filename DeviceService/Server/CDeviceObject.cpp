@@ -46,18 +46,16 @@ HRESULT CDeviceObject::GetManager(REFIID iid, IUnknown** manager)
     if (!manager)
         return E_POINTER;
     *manager = nullptr;
-    if (IsEqualIID(iid, IID_IProfileManager)) {
-        *manager = static_cast<IProfileManager*>(new (std::nothrow) CProfileManagerObject());
-        return *manager ? S_OK : E_OUTOFMEMORY;
-    }
-    if (IsEqualIID(iid, IID_IMacroManager)) {
-        *manager = static_cast<IMacroManager*>(new (std::nothrow) CMacroManagerObject());
-        return *manager ? S_OK : E_OUTOFMEMORY;
-    }
-    if (IsEqualIID(iid, IID_IApplicationManager)) {
-        *manager = static_cast<IApplicationManager*>(new (std::nothrow) CApplicationManagerObject());
-        return *manager ? S_OK : E_OUTOFMEMORY;
-    }
+    if (IsEqualIID(iid, IID_IProfileManager))
+        return HandOut<CProfileManagerObject>(S_OK, ObjectKey{ ObjectKind::ProfileManager, GUID{}, GUID{}, 0 },
+                                              reinterpret_cast<IProfileManager**>(manager));
+    if (IsEqualIID(iid, IID_IMacroManager))
+        return HandOut<CMacroManagerObject>(S_OK, ObjectKey{ ObjectKind::MacroManager, GUID{}, GUID{}, 0 },
+                                            reinterpret_cast<IMacroManager**>(manager));
+    if (IsEqualIID(iid, IID_IApplicationManager))
+        return HandOut<CApplicationManagerObject>(
+            S_OK, ObjectKey{ ObjectKind::ApplicationManager, GUID{}, GUID{}, 0 },
+            reinterpret_cast<IApplicationManager**>(manager));
     if (IsEqualIID(iid, IID_IDeviceMode) || IsEqualIID(iid, IID_IDeviceStatus) || IsEqualIID(iid, IID_IDeviceIdentity))
         return QueryInterface(iid, reinterpret_cast<void**>(manager));
     return E_NOINTERFACE;

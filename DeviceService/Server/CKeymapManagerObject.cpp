@@ -9,10 +9,7 @@
 
 HRESULT CKeymapManagerObject::HandOutKeymap(HRESULT hr, const GUID& id, IKeyMap** keymap) const
 {
-    if (FAILED(hr))
-        return hr;
-    *keymap = new (std::nothrow) CKeymapObject(m_profile, id);
-    return *keymap ? S_OK : E_OUTOFMEMORY;
+    return HandOut<CKeymapObject>(hr, ObjectKey{ ObjectKind::Keymap, m_profile, id, 0 }, keymap, m_profile, id);
 }
 
 HRESULT CKeymapManagerObject::Item(LONG index, IKeyMap** keymap)
@@ -28,10 +25,7 @@ HRESULT CKeymapManagerObject::Item(LONG index, IKeyMap** keymap)
         SimProfile* profile = FindProfile(keypad, m_profile);
         if (!profile)
             return kNotFound;
-        if (index < 0 || size_t(index) >= profile->keymaps.size())
-            return kNoMoreItems;
-        id = profile->keymaps[size_t(index)].id;
-        return S_OK;
+        return IdAt(profile->keymaps, index, id);
     });
     return HandOutKeymap(hr, id, keymap);
 }
@@ -121,21 +115,16 @@ HRESULT CKeymapManagerObject::Delete(IKeyMap* keymap)
     hr = IdOf(keymap, id);
     if (FAILED(hr))
         return hr;
-    return Model().Modify([&](SimKeypad& keypad) {
+    hr = Model().Modify([&](SimKeypad& keypad) {
         SimProfile* profile = FindProfile(keypad, m_profile);
         if (!profile)
             return kNotFound;
         // A profile always keeps an active key map, as it keeps an active profile.
         if (IsEqualGUID(id, profile->activeKeymap))
             return E_ACCESSDENIED;
-        for (auto it = profile->keymaps.begin(); it != profile->keymaps.end(); ++it) {
-            if (IsEqualGUID(it->id, id)) {
-                profile->keymaps.erase(it);
-                return S_OK;
-            }
-        }
-        return kNotFound;
+        return EraseById(profile->keymaps, id);
     });
+    return Forgotten(hr, id);
 }
 
 HRESULT CKeymapManagerObject::EnumConnectionPoints(IEnumConnectionPoints** points)

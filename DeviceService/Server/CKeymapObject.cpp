@@ -29,14 +29,12 @@ HRESULT CKeymapObject::GetSubObject(REFIID iid, IUnknown** object)
     });
     if (FAILED(hr))
         return hr;
-    if (IsEqualIID(iid, IID_IKeyAssignments)) {
-        *object = static_cast<IKeyAssignments*>(new (std::nothrow) CKeyAssignmentsObject(m_profile, m_id));
-        return *object ? S_OK : E_OUTOFMEMORY;
-    }
-    if (IsEqualIID(iid, IID_IButtonAssignments)) {
-        *object = static_cast<IButtonAssignments*>(new (std::nothrow) CButtonAssignmentsObject(m_profile, m_id));
-        return *object ? S_OK : E_OUTOFMEMORY;
-    }
+    if (IsEqualIID(iid, IID_IKeyAssignments))
+        return HandOut<CKeyAssignmentsObject>(S_OK, ObjectKey{ ObjectKind::KeyAssignments, m_profile, m_id, 0 },
+                                              reinterpret_cast<IKeyAssignments**>(object), m_profile, m_id);
+    if (IsEqualIID(iid, IID_IButtonAssignments))
+        return HandOut<CButtonAssignmentsObject>(S_OK, ObjectKey{ ObjectKind::ButtonAssignments, m_profile, m_id, 0 },
+                                                 reinterpret_cast<IButtonAssignments**>(object), m_profile, m_id);
     return E_NOINTERFACE;
 }
 

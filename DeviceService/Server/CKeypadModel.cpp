@@ -1,5 +1,7 @@
 #include "CKeypadModel.h"
 
+#include "CObjectCache.h"
+#include "CUnknownImpl.h"
 #include "KeypadDump.h"
 #include "KeypadFiles.h"
 
@@ -15,11 +17,8 @@ constexpr size_t kMaxLogLines = 5000;
 // whole configuration write) costs one save.
 constexpr auto kSaveSettle = std::chrono::milliseconds(150);
 
-bool IsDeadClient(HRESULT hr)
-{
-    return HRESULT_FACILITY(hr) == FACILITY_RPC || hr == CO_E_OBJNOTCONNECTED ||
-           hr == HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE) || hr == HRESULT_FROM_WIN32(RPC_S_CALL_FAILED);
-}
+// How long the service waits at shut-down for the couriers to let go of their sinks.
+constexpr DWORD kCourierStopMs = 2000;
 
 std::wstring HexResult(HRESULT hr)
 {
@@ -34,6 +33,14 @@ CKeypadModel& CKeypadModel::Instance()
 {
     static CKeypadModel model;
     return model;
+}
+
+CKeypadModel::CKeypadModel()
+    : m_delivery([this](const std::wstring& line) {
+          std::lock_guard<std::mutex> guard(m_lock);
+          LogLocked(line);
+      })
+{
 }
 
 void CKeypadModel::Start(const std::wstring& statePath, HANDLE shutdownEvent)
@@ -55,11 +62,7 @@ void CKeypadModel::Stop()
     if (m_worker.joinable())
         m_worker.join();
     SaveNow();
-    std::vector<Sink> sinks;
-    {
-        std::lock_guard<std::mutex> guard(m_lock);
-        sinks.swap(m_sinks);
-    }
+    m_delivery.Stop(kCourierStopMs);
 }
 
 void CKeypadModel::LoadState()
@@ -158,8 +161,7 @@ HRESULT CKeypadModel::BeginCall(const wchar_t* method, bool needsKeypad)
 
 void CKeypadModel::QueueEventLocked(SinkKind kind, const GUID& scope, const GUID& id)
 {
-    m_events.push_back(Event{ kind, scope, id, 0, std::wstring() });
-    m_wake.notify_all();
+    m_delivery.Post(ServiceEvent{ kind, scope, id, 0, std::wstring() });
 }
 
 bool CKeypadModel::IsPresent()
@@ -168,91 +170,34 @@ bool CKeypadModel::IsPresent()
     return m_present;
 }
 
-HRESULT CKeypadModel::Advise(SinkKind kind, const GUID& scope, IUnknown* sink, DWORD* cookie)
+HRESULT CKeypadModel::Advise(SinkKind kind, const GUID& scope, IUnknown* sink, DWORD clientProcess, DWORD* cookie)
 {
-    std::lock_guard<std::mutex> guard(m_lock);
-    if (m_stopping)
-        return CO_E_SERVER_STOPPING;
-    try {
-        m_sinks.push_back(Sink{ m_nextCookie, kind, scope, CComPtr<IUnknown>(sink) });
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        if (m_stopping)
+            return CO_E_SERVER_STOPPING;
     }
-    *cookie = m_nextCookie++;
-    return S_OK;
+    return m_delivery.Advise(kind, scope, sink, clientProcess, cookie);
 }
 
 HRESULT CKeypadModel::Unadvise(SinkKind kind, const GUID& scope, DWORD cookie)
 {
-    CComPtr<IUnknown> released;
-    std::lock_guard<std::mutex> guard(m_lock);
-    for (auto it = m_sinks.begin(); it != m_sinks.end(); ++it) {
-        if (it->cookie == cookie && it->kind == kind && IsEqualGUID(it->scope, scope)) {
-            // The reference goes after the lock: releasing a client's sink is a call out.
-            released = std::move(it->sink);
-            m_sinks.erase(it);
-            return S_OK;
-        }
-    }
-    return CONNECT_E_NOCONNECTION;
+    return m_delivery.Unadvise(kind, scope, cookie);
 }
 
 void CKeypadModel::WorkerLoop()
 {
-    if (FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)))
-        return;
     std::unique_lock<std::mutex> lock(m_lock);
-    for (;;) {
-        m_wake.wait_for(lock, kSaveSettle, [this] { return m_workerStop || !m_events.empty(); });
+    while (!m_workerStop) {
+        m_wake.wait_for(lock, kSaveSettle, [this] { return m_workerStop; });
         if (m_workerStop)
             break;
-        if (!m_events.empty()) {
-            Event event = std::move(m_events.front());
-            m_events.pop_front();
-            lock.unlock();
-            Deliver(event);
-            lock.lock();
-            continue;
-        }
-        if (m_dirty && std::chrono::steady_clock::now() - m_lastChange >= kSaveSettle) {
-            lock.unlock();
+        const bool save = m_dirty && std::chrono::steady_clock::now() - m_lastChange >= kSaveSettle;
+        lock.unlock();
+        if (save)
             SaveNow();
-            lock.lock();
-        }
-    }
-    lock.unlock();
-    CoUninitialize();
-}
-
-void CKeypadModel::Deliver(const Event& event)
-{
-    std::vector<Sink> targets;
-    {
-        std::lock_guard<std::mutex> guard(m_lock);
-        for (const Sink& sink : m_sinks) {
-            if (sink.kind == event.kind && IsEqualGUID(sink.scope, event.scope))
-                targets.push_back(sink);
-        }
-    }
-    for (const Sink& target : targets) {
-        HRESULT hr = E_UNEXPECTED;
-        switch (event.kind) {
-        case SinkKind::Profile:
-            hr = static_cast<_IProfileManagerEvents*>(target.sink.Get())->OnActiveProfileChanged(&event.id);
-            break;
-        case SinkKind::Keymap:
-            hr = static_cast<_IKeyMapManagerEvents*>(target.sink.Get())->OnActiveKeyMapChanged(&event.id);
-            break;
-        case SinkKind::Application:
-            hr = static_cast<_IApplicationEvent*>(target.sink.Get())->OnLaunchApplication(event.type, event.path.c_str());
-            break;
-        }
-        if (IsDeadClient(hr)) {
-            // A client that went away without unadvising: drop its sink.
-            Unadvise(target.kind, target.scope, target.cookie);
-            std::lock_guard<std::mutex> guard(m_lock);
-            LogLocked(L"event: dropped the sink of a client that is gone (" + HexResult(hr) + L")");
-        }
+        m_delivery.Supervise();
+        lock.lock();
     }
 }
 
@@ -290,16 +235,17 @@ void CKeypadModel::SetDelay(LONG milliseconds)
 
 void CKeypadModel::FireLaunchApplication(LONG type, const wchar_t* path)
 {
-    std::lock_guard<std::mutex> guard(m_lock);
-    m_events.push_back(Event{ SinkKind::Application, GUID{}, GUID{}, type, path ? path : L"" });
-    m_wake.notify_all();
+    m_delivery.Post(ServiceEvent{ SinkKind::Application, GUID{}, GUID{}, type, path ? path : L"" });
 }
 
 std::wstring CKeypadModel::DumpState()
 {
     std::lock_guard<std::mutex> guard(m_lock);
     std::wstring text = L"service: keypad " + std::wstring(m_present ? L"present" : L"absent");
-    text += L", delay " + std::to_wstring(m_delayMs) + L" ms, " + std::to_wstring(m_sinks.size()) + L" sinks\r\n";
+    text += L", delay " + std::to_wstring(m_delayMs) + L" ms, " + std::to_wstring(m_delivery.SinkCount()) +
+            L" sinks, " + std::to_wstring(CEventDelivery::CourierCount()) + L" couriers, " +
+            std::to_wstring(g_liveObjects.load()) + L" objects, " + std::to_wstring(CObjectCache::Instance().Count()) +
+            L" shared\r\n";
     for (const FailRule& rule : m_rules) {
         text += L"fail: " + rule.method + L" -> " + HexResult(rule.result) + L" after " +
                 std::to_wstring(rule.after) + L" calls (" + std::to_wstring(rule.calls) + L" so far)\r\n";

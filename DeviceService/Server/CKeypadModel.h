@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CComPtr.h"
+#include "CEventDelivery.h"
 #include "KeypadRecords.h"
 
 #include <chrono>
@@ -15,12 +16,11 @@
 #include <thread>
 #include <vector>
 
-enum class SinkKind { Profile, Keymap, Application };
-
 // Every COM object of the service is a thin view on this model: it keeps only ids and
 // asks the model under its lock, so objects that outlive their item fail cleanly.
-// Events are queued and delivered by the model's own thread, never inside the call
-// that caused them; saving the memory happens there too, shortly after a change.
+// Events go to the sinks through CEventDelivery, never inside the call that caused them.
+// The model's own thread saves the memory shortly after a change and looks after the
+// delivery's sinks.
 class CKeypadModel
 {
     struct FailRule
@@ -29,21 +29,6 @@ class CKeypadModel
         HRESULT result;
         LONG after;
         LONG calls;
-    };
-    struct Sink
-    {
-        DWORD cookie;
-        SinkKind kind;
-        GUID scope;
-        CComPtr<IUnknown> sink;   // the event interface itself
-    };
-    struct Event
-    {
-        SinkKind kind;
-        GUID scope;
-        GUID id;
-        LONG type;
-        std::wstring path;
     };
 
     // Data members
@@ -59,9 +44,7 @@ class CKeypadModel
     bool m_saveDisabled = false;
     bool m_dirty = false;
     std::chrono::steady_clock::time_point m_lastChange;
-    std::vector<Sink> m_sinks;
-    DWORD m_nextCookie = 1;
-    std::deque<Event> m_events;
+    CEventDelivery m_delivery;
     std::condition_variable m_wake;
     bool m_workerStop = false;
     std::thread m_worker;
@@ -110,7 +93,7 @@ public:
     void QueueEventLocked(SinkKind kind, const GUID& scope, const GUID& id);
 
     bool IsPresent();
-    HRESULT Advise(SinkKind kind, const GUID& scope, IUnknown* sink, DWORD* cookie);
+    HRESULT Advise(SinkKind kind, const GUID& scope, IUnknown* sink, DWORD clientProcess, DWORD* cookie);
     HRESULT Unadvise(SinkKind kind, const GUID& scope, DWORD cookie);
 
     // Test controls.
@@ -127,11 +110,10 @@ public:
 
 private:
     // Implementation
-    CKeypadModel() = default;
+    CKeypadModel();
     void LoadState();
     void SaveNow();
     void MarkChangedLocked();
     void LogLocked(std::wstring line);
     void WorkerLoop();
-    void Deliver(const Event& event);
 };

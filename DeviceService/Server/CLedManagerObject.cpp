@@ -23,8 +23,5 @@ HRESULT CLedManagerObject::Item(LONG index, ILed** led)
         ledId = profile->leds[size_t(index)].id;
         return S_OK;
     });
-    if (FAILED(hr))
-        return hr;
-    *led = static_cast<ILed*>(new (std::nothrow) CLedObject(m_profile, ledId));
-    return *led ? S_OK : E_OUTOFMEMORY;
+    return HandOut<CLedObject>(hr, ObjectKey{ ObjectKind::Led, m_profile, GUID{}, ledId }, led, m_profile, ledId);
 }

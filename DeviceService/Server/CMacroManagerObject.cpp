@@ -11,10 +11,7 @@ namespace {
 
 HRESULT HandOutMacro(HRESULT hr, const GUID& id, IMacro** macro)
 {
-    if (FAILED(hr))
-        return hr;
-    *macro = new (std::nothrow) CMacroObject(id);
-    return *macro ? S_OK : E_OUTOFMEMORY;
+    return HandOut<CMacroObject>(hr, ObjectKey{ ObjectKind::Macro, id, GUID{}, 0 }, macro, id);
 }
 
 }
@@ -28,12 +25,7 @@ HRESULT CMacroManagerObject::Item(LONG index, IMacro** macro)
         return E_POINTER;
     *macro = nullptr;
     GUID id{};
-    hr = Model().Read([&](SimKeypad& keypad) {
-        if (index < 0 || size_t(index) >= keypad.macros.size())
-            return kNoMoreItems;
-        id = keypad.macros[size_t(index)].id;
-        return S_OK;
-    });
+    hr = Model().Read([&](SimKeypad& keypad) { return IdAt(keypad.macros, index, id); });
     return HandOutMacro(hr, id, macro);
 }
 
@@ -78,15 +70,8 @@ HRESULT CMacroManagerObject::Delete(IMacro* macro)
     hr = IdOf(macro, id);
     if (FAILED(hr))
         return hr;
-    return Model().Modify([&](SimKeypad& keypad) {
-        for (auto it = keypad.macros.begin(); it != keypad.macros.end(); ++it) {
-            if (IsEqualGUID(it->id, id)) {
-                keypad.macros.erase(it);
-                return S_OK;
-            }
-        }
-        return kNotFound;
-    });
+    hr = Model().Modify([&](SimKeypad& keypad) { return EraseById(keypad.macros, id); });
+    return Forgotten(hr, id);
 }
 
 HRESULT CMacroManagerObject::Reserved5()

@@ -12,10 +12,7 @@ namespace {
 
 HRESULT HandOutProfile(HRESULT hr, const GUID& id, IProfile** profile)
 {
-    if (FAILED(hr))
-        return hr;
-    *profile = new (std::nothrow) CProfileObject(id);
-    return *profile ? S_OK : E_OUTOFMEMORY;
+    return HandOut<CProfileObject>(hr, ObjectKey{ ObjectKind::Profile, id, GUID{}, 0 }, profile, id);
 }
 
 std::wstring NewProfileName(const SimKeypad& keypad)
@@ -34,12 +31,7 @@ HRESULT CProfileManagerObject::Item(LONG index, IProfile** profile)
         return E_POINTER;
     *profile = nullptr;
     GUID id{};
-    hr = Model().Read([&](SimKeypad& keypad) {
-        if (index < 0 || size_t(index) >= keypad.profiles.size())
-            return kNoMoreItems;
-        id = keypad.profiles[size_t(index)].id;
-        return S_OK;
-    });
+    hr = Model().Read([&](SimKeypad& keypad) { return IdAt(keypad.profiles, index, id); });
     return HandOutProfile(hr, id, profile);
 }
 
@@ -118,17 +110,12 @@ HRESULT CProfileManagerObject::Delete(IProfile* profile)
     hr = IdOf(profile, id);
     if (FAILED(hr))
         return hr;
-    return Model().Modify([&](SimKeypad& keypad) {
+    hr = Model().Modify([&](SimKeypad& keypad) {
         if (IsEqualGUID(id, keypad.activeProfile))
             return E_ACCESSDENIED;
-        for (auto it = keypad.profiles.begin(); it != keypad.profiles.end(); ++it) {
-            if (IsEqualGUID(it->id, id)) {
-                keypad.profiles.erase(it);
-                return S_OK;
-            }
-        }
-        return kNotFound;
+        return EraseById(keypad.profiles, id);
     });
+    return Forgotten(hr, id);
 }
 
 HRESULT CProfileManagerObject::Reserved7()

@@ -20,14 +20,12 @@ HRESULT CProfileObject::GetSubObject(REFIID iid, IUnknown** object)
     hr = Model().Read([&](SimKeypad& keypad) { return FindProfile(keypad, m_id) ? S_OK : kNotFound; });
     if (FAILED(hr))
         return hr;
-    if (IsEqualIID(iid, IID_IKeyMapManager)) {
-        *object = static_cast<IKeyMapManager*>(new (std::nothrow) CKeymapManagerObject(m_id));
-        return *object ? S_OK : E_OUTOFMEMORY;
-    }
-    if (IsEqualIID(iid, IID_ILedManager)) {
-        *object = static_cast<ILedManager*>(new (std::nothrow) CLedManagerObject(m_id));
-        return *object ? S_OK : E_OUTOFMEMORY;
-    }
+    if (IsEqualIID(iid, IID_IKeyMapManager))
+        return HandOut<CKeymapManagerObject>(S_OK, ObjectKey{ ObjectKind::KeymapManager, m_id, GUID{}, 0 },
+                                             reinterpret_cast<IKeyMapManager**>(object), m_id);
+    if (IsEqualIID(iid, IID_ILedManager))
+        return HandOut<CLedManagerObject>(S_OK, ObjectKey{ ObjectKind::LedManager, m_id, GUID{}, 0 },
+                                          reinterpret_cast<ILedManager**>(object), m_id);
     if (IsEqualIID(iid, IID_IProfileProperties))
         return QueryInterface(iid, reinterpret_cast<void**>(object));
     return E_NOINTERFACE;

@@ -16,8 +16,7 @@ HRESULT CServiceObject::Item(LONG index, IDevice** device)
     // The list holds the one keypad while it is plugged in, and nothing otherwise.
     if (index != 0 || !Model().IsPresent())
         return kNoMoreItems;
-    *device = static_cast<IDevice*>(new (std::nothrow) CDeviceObject());
-    return *device ? S_OK : E_OUTOFMEMORY;
+    return HandOut<CDeviceObject>(S_OK, ObjectKey{ ObjectKind::Device, GUID{}, GUID{}, 0 }, device);
 }
 
 HRESULT CServiceObject::SetPresent(LONG present)
@@ -64,6 +63,8 @@ HRESULT CServiceObject::ClearCallLog()
 HRESULT CServiceObject::Reset()
 {
     Model().Reset();
+    // The factory keypad's items are new ones: the objects of the old ones go.
+    CObjectCache::Instance().Clear();
     return S_OK;
 }
 

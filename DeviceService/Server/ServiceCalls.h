@@ -2,8 +2,11 @@
 #pragma once
 
 #include "CKeypadModel.h"
+#include "CObjectCache.h"
 
+#include <new>
 #include <string>
+#include <vector>
 
 inline CKeypadModel& Model() { return CKeypadModel::Instance(); }
 
@@ -12,6 +15,50 @@ HRESULT CopyText(const std::wstring& text, LPWSTR* out);
 
 // S_OK for a name of 1 to 255 characters.
 HRESULT CheckName(LPCWSTR name);
+
+// The id of the index'th of items; kNoMoreItems past the end.
+template <class Item>
+HRESULT IdAt(const std::vector<Item>& items, LONG index, GUID& id)
+{
+    if (index < 0 || size_t(index) >= items.size())
+        return kNoMoreItems;
+    id = items[size_t(index)].id;
+    return S_OK;
+}
+
+// Erases the item of id from items; kNotFound when there is none.
+template <class Item>
+HRESULT EraseById(std::vector<Item>& items, const GUID& id)
+{
+    for (auto it = items.begin(); it != items.end(); ++it) {
+        if (IsEqualGUID(it->id, id)) {
+            items.erase(it);
+            return S_OK;
+        }
+    }
+    return kNotFound;
+}
+
+// After a look-up that answered hr: key's shared object as Interface in *out, made as
+// T(args...) the first time.
+template <class T, class Interface, class... Args>
+HRESULT HandOut(HRESULT hr, const ObjectKey& key, Interface** out, const Args&... args)
+{
+    if (FAILED(hr))
+        return hr;
+    return CObjectCache::Instance().HandOut(key, __uuidof(Interface), reinterpret_cast<void**>(out), [&]() -> IUnknown* {
+        T* object = new (std::nothrow) T(args...);
+        return object ? static_cast<typename T::FirstInterface*>(object) : nullptr;
+    });
+}
+
+// After a delete that answered hr: the objects of the item that went go too.
+inline HRESULT Forgotten(HRESULT hr, const GUID& id)
+{
+    if (hr == S_OK)
+        CObjectCache::Instance().Forget(id);
+    return hr;
+}
 
 // The id of an item the caller passes back (a profile, key map or macro of this service).
 template <class Item>
