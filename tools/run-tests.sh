@@ -11,14 +11,4 @@ start_wine_session() {
 
 start_wine_session
 cd "$build"
-if ctest --output-on-failure -j"$(nproc)"; then
-    exit 0
-fi
-# Under Wine the shared device service has been seen to stop answering now and then in a
-# full parallel run on a loaded machine, which makes every later test that uses it time
-# out. The failed tests run once more in a fresh Wine session (a new wineserver, display
-# and service); a real failure fails again.
-echo "Running the failed tests once more in a fresh Wine session"
-session_stop
-start_wine_session
-ctest --output-on-failure --rerun-failed
+ctest --output-on-failure -j"$(nproc)"

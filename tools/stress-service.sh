@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Stress runs of the shared device service, apart from the tests: many client processes at
 # once for a while, each run judged by DeviceServiceStress (see its header).
-#   stress-service.sh [--runs N] [--seconds S] [--clients C] [--load]
+#   stress-service.sh [--runs N] [--seconds S] [--clients C] [--writers W] [--churners C] [--load]
 # --load keeps every core busy with one spinning process each for the whole time. All runs
 # share one Wine session, as the programs share one service all day; a run that finds the
 # service wedged ends that session and the next run starts a fresh one.
@@ -9,14 +9,18 @@ set -euo pipefail
 runs=5
 seconds=60
 clients=8
+writers=2
+churners=1
 load=0
 while [ $# -gt 0 ]; do
     case "$1" in
         --runs) runs=$2; shift 2 ;;
         --seconds) seconds=$2; shift 2 ;;
         --clients) clients=$2; shift 2 ;;
+        --writers) writers=$2; shift 2 ;;
+        --churners) churners=$2; shift 2 ;;
         --load) load=1; shift ;;
-        *) echo "usage: stress-service.sh [--runs N] [--seconds S] [--clients C] [--load]" >&2; exit 2 ;;
+        *) echo "usage: stress-service.sh [--runs N] [--seconds S] [--clients C] [--writers W] [--churners C] [--load]" >&2; exit 2 ;;
     esac
 done
 source "$(dirname "$0")/build.sh"
@@ -47,7 +51,7 @@ failed=0
 for run in $(seq 1 "$runs"); do
     set +e
     "$repo/tools/wine-run.sh" --prefix "$WINEPREFIX" "$build/tests/DeviceService/DeviceServiceStress.exe" \
-        --seconds "$seconds" --clients "$clients" --seed "$run"
+        --seconds "$seconds" --clients "$clients" --writers "$writers" --churners "$churners" --seed "$run"
     rc=$?
     set -e
     if [ "$rc" -eq 0 ]; then
@@ -61,5 +65,5 @@ for run in $(seq 1 "$runs"); do
         fi
     fi
 done
-echo "stress: $passed of $runs runs passed ($seconds s each, $clients clients, load $load)"
+echo "stress: $passed of $runs runs passed ($seconds s each, $clients clients of which $writers writers and $churners churners, load $load)"
 [ "$failed" -eq 0 ]

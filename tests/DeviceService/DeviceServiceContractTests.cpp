@@ -64,6 +64,34 @@ DWORD RunProgram(const std::wstring& commandLine, DWORD timeoutMs, HANDLE output
 }
 
 // Records the launch requests it receives.
+// Starts DeviceServiceEventProbe with args after its ready event and waits until it has
+// advised its sink; the process handle, or null.
+HANDLE StartEventProbe(const std::wstring& args)
+{
+    static LONG probes = 0;
+    const std::wstring readyName = L"VelmoraEventProbe" + std::to_wstring(GetCurrentProcessId()) + L"." +
+                                   std::to_wstring(InterlockedIncrement(&probes));
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
+    if (!ready)
+        return nullptr;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION probe{};
+    std::wstring line = L"\"" + ExeFolder() + L"DeviceServiceEventProbe.exe\" " + readyName + L" " + args;
+    const bool started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &probe);
+    const bool advised = started && WaitForSingleObject(ready, 15000) == WAIT_OBJECT_0;
+    CloseHandle(ready);
+    if (!started)
+        return nullptr;
+    CloseHandle(probe.hThread);
+    if (!advised) {
+        TerminateProcess(probe.hProcess, 3);
+        CloseHandle(probe.hProcess);
+        return nullptr;
+    }
+    return probe.hProcess;
+}
+
 class CLaunchSink : public _IApplicationEvent
 {
     LONG m_refs = 1;
@@ -149,6 +177,34 @@ protected:
         CComPtr<IProfile> profile;
         EXPECT_HRESULT_SUCCEEDED(profiles->GetActive(profile.Receive()));
         return profile;
+    }
+
+    bool LogSaysWithin(const wchar_t* text, DWORD ms)
+    {
+        const DWORD start = GetTickCount();
+        do {
+            LPWSTR log = nullptr;
+            if (SUCCEEDED(control->GetCallLog(&log)) && TakeText(log).find(text) != std::wstring::npos)
+                return true;
+            Sleep(100);
+        } while (GetTickCount() - start < ms);
+        return false;
+    }
+
+    // The number the state dump writes just before word (" sinks", " shared"), -1 when none.
+    LONG DumpFigure(const wchar_t* word)
+    {
+        LPWSTR dump = nullptr;
+        if (FAILED(control->DumpState(&dump)))
+            return -1;
+        const std::wstring text = TakeText(dump);
+        size_t end = text.find(word);
+        if (end == std::wstring::npos)
+            return -1;
+        size_t begin = end;
+        while (begin > 0 && iswdigit(text[begin - 1]))
+            --begin;
+        return begin < end ? std::stol(text.substr(begin, end - begin)) : -1;
     }
 
     CComPtr<IKeyMap> ActiveKeymap()
@@ -483,24 +539,13 @@ TEST_F(DeviceServiceContract, AnEventFiredByOneProcessReachesASecond)
 {
     CComPtr<IProfile> other;
     ASSERT_HRESULT_SUCCEEDED(profiles->Create(other.Receive()));
-    const std::wstring id = GuidToString(IdOf(other.Get())).Str();
-    const std::wstring readyName = L"VelmoraEventProbeReady" + std::to_wstring(GetCurrentProcessId());
-    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
-    ASSERT_TRUE(ready);
-
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION probe{};
-    std::wstring line = L"\"" + ExeFolder() + L"DeviceServiceEventProbe.exe\" " + readyName + L" " + id + L" 10000";
-    ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &probe));
-    CloseHandle(probe.hThread);
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(ready, 15000));
-    CloseHandle(ready);
+    HANDLE probe = StartEventProbe(GuidToString(IdOf(other.Get())).Str() + L" 10000");
+    ASSERT_TRUE(probe);
     ASSERT_HRESULT_SUCCEEDED(profiles->SetActive(other.Get()));
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(probe.hProcess, 15000));
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(probe, 15000));
     DWORD code = 99;
-    GetExitCodeProcess(probe.hProcess, &code);
-    CloseHandle(probe.hProcess);
+    GetExitCodeProcess(probe, &code);
+    CloseHandle(probe);
     EXPECT_EQ(0u, code);
 }
 
@@ -525,33 +570,64 @@ TEST_F(DeviceServiceContract, ALaunchRequestReachesTheApplicationManagersSinks)
 
 TEST_F(DeviceServiceContract, TheSinkOfAClientThatDiedIsDropped)
 {
+    HANDLE probe = StartEventProbe(GuidToString(GUID_NULL).Str() + L" 60000");
+    ASSERT_TRUE(probe);
+    TerminateProcess(probe, 3);
+    WaitForSingleObject(probe, 5000);
+    CloseHandle(probe);
+
+    // No event has to reach it: the sink goes with its process.
+    EXPECT_TRUE(LogSaysWithin(L"dropped the sink of a client that is gone", 15000));
+}
+
+TEST_F(DeviceServiceContract, ASinkThatDoesNotAnswerHoldsUpNoOtherAndIsDropped)
+{
+    CComPtr<IProfile> first = ActiveProfile();
     CComPtr<IProfile> other;
     ASSERT_HRESULT_SUCCEEDED(profiles->Create(other.Receive()));
-    const std::wstring readyName = L"VelmoraEventProbeDying" + std::to_wstring(GetCurrentProcessId());
-    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
-    ASSERT_TRUE(ready);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION probe{};
-    std::wstring line = L"\"" + ExeFolder() + L"DeviceServiceEventProbe.exe\" " + readyName + L" " +
-                        GuidToString(GUID_NULL).Str() + L" 60000";
-    ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &probe));
-    CloseHandle(probe.hThread);
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(ready, 15000));
-    CloseHandle(ready);
-    TerminateProcess(probe.hProcess, 3);
-    WaitForSingleObject(probe.hProcess, 5000);
-    CloseHandle(probe.hProcess);
+    // A second client that advises and then stops pumping: a call to its sink hangs.
+    HANDLE probe = StartEventProbe(GuidToString(GUID_NULL).Str() + L" 60000 stall");
+    ASSERT_TRUE(probe);
+    CRecordingProfileSink sink;
+    CAdvise advise(profiles.Get(), IID__IProfileManagerEvents, &sink);
+    ASSERT_TRUE(advise.Ok());
 
     ASSERT_HRESULT_SUCCEEDED(profiles->SetActive(other.Get()));
-    bool dropped = false;
-    for (int i = 0; i < 100 && !dropped; ++i) {
-        LPWSTR log = nullptr;
-        ASSERT_HRESULT_SUCCEEDED(control->GetCallLog(&log));
-        dropped = TakeText(log).find(L"dropped the sink") != std::wstring::npos;
-        Sleep(100);
+    EXPECT_TRUE(PumpUntil([&] { return sink.received.size() == 1; }, 2000));
+    EXPECT_TRUE(LogSaysWithin(L"dropped a sink that did not answer", 15000));
+    ASSERT_HRESULT_SUCCEEDED(profiles->SetActive(first.Get()));
+    EXPECT_TRUE(PumpUntil([&] { return sink.received.size() == 2; }, 2000));
+    TerminateProcess(probe, 3);
+    WaitForSingleObject(probe, 5000);
+    CloseHandle(probe);
+}
+
+TEST_F(DeviceServiceContract, EveryClientIsHandedTheOneObjectOfAnItem)
+{
+    CComPtr<IProfile> first;
+    CComPtr<IProfile> again;
+    ASSERT_HRESULT_SUCCEEDED(profiles->Item(0, first.Receive()));
+    ASSERT_HRESULT_SUCCEEDED(profiles->GetActive(again.Receive()));
+    CComPtr<IUnknown> firstIdentity;
+    CComPtr<IUnknown> againIdentity;
+    ASSERT_HRESULT_SUCCEEDED(first.QueryInterface(IID_IUnknown, firstIdentity));
+    ASSERT_HRESULT_SUCCEEDED(again.QueryInterface(IID_IUnknown, againIdentity));
+    EXPECT_EQ(firstIdentity.Get(), againIdentity.Get());
+
+    // Asking again and again makes no new objects; deleting the item lets its objects go.
+    CComPtr<IProfile> other;
+    ASSERT_HRESULT_SUCCEEDED(profiles->Create(other.Receive()));
+    uint32_t words[4];
+    GuidToWords(IdOf(other.Get()), words);
+    const LONG before = DumpFigure(L" shared");
+    for (int i = 0; i < 20; ++i) {
+        CComPtr<IProfile> item;
+        ASSERT_HRESULT_SUCCEEDED(profiles->GetById(words[0], words[1], words[2], words[3], item.Receive()));
+        SubObject<IKeyMapManager>(item.Get(), IID_IKeyMapManager);
     }
-    EXPECT_TRUE(dropped);
+    EXPECT_EQ(before + 1, DumpFigure(L" shared"));
+    ASSERT_HRESULT_SUCCEEDED(profiles->Delete(other.Get()));
+    EXPECT_EQ(before - 1, DumpFigure(L" shared"));
 }
 
 TEST_F(DeviceServiceContract, InjectedFailuresStartAfterTheGivenCalls)

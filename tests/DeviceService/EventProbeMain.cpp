@@ -1,7 +1,8 @@
-// DeviceServiceEventProbe READY-EVENT PROFILE-GUID TIMEOUT-MS: a second client of the
-// device service. It advises a profile sink on its own thread, signals READY-EVENT and
+// DeviceServiceEventProbe READY-EVENT PROFILE-GUID TIMEOUT-MS [stall]: a second client of
+// the device service. It advises a profile sink on its own thread, signals READY-EVENT and
 // pumps messages; it exits 0 when the event for PROFILE-GUID arrives on that thread,
-// 2 when the time runs out, 1 when it cannot connect.
+// 2 when the time runs out, 1 when it cannot connect. With "stall" it never pumps, as a
+// program that hangs: a call to its sink does not come back.
 #include "CComPtr.h"
 #include "DeviceService.h"
 #include "GuidText.h"
@@ -10,6 +11,7 @@
 #include <ocidl.h>
 
 #include <cstdlib>
+#include <cwchar>
 
 namespace {
 
@@ -42,7 +44,7 @@ public:
     }
 };
 
-int Probe(const wchar_t* readyName, const GUID& wanted, DWORD timeoutMs)
+int Probe(const wchar_t* readyName, const GUID& wanted, DWORD timeoutMs, bool stall)
 {
     CComPtr<IDeviceList> list;
     if (FAILED(CoCreateInstance(CLSID_DeviceService, nullptr, CLSCTX_ALL, IID_IDeviceList,
@@ -66,6 +68,10 @@ int Probe(const wchar_t* readyName, const GUID& wanted, DWORD timeoutMs)
     if (!ready || !SetEvent(ready))
         return 1;
     CloseHandle(ready);
+    if (stall) {
+        Sleep(timeoutMs);
+        return 2;
+    }
     const DWORD start = GetTickCount();
     while (!sink.arrived && GetTickCount() - start < timeoutMs) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
@@ -82,11 +88,12 @@ int Probe(const wchar_t* readyName, const GUID& wanted, DWORD timeoutMs)
 int wmain(int argc, wchar_t** argv)
 {
     GUID wanted{};
-    if (argc != 4 || !GuidFromString(argv[2], wanted))
+    const bool stall = argc == 5 && wcscmp(argv[4], L"stall") == 0;
+    if ((argc != 4 && !stall) || !GuidFromString(argv[2], wanted))
         return 1;
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
         return 1;
-    const int rc = Probe(argv[1], wanted, static_cast<DWORD>(wcstoul(argv[3], nullptr, 10)));
+    const int rc = Probe(argv[1], wanted, static_cast<DWORD>(wcstoul(argv[3], nullptr, 10)), stall);
     CoUninitialize();
     return rc;
 }

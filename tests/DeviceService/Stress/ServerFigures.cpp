@@ -79,5 +79,7 @@ ServerFigures CServerFigures::Read(IDeviceServiceControl* control) const
     CoTaskMemFree(dump);
     figures.sinks = NumberBefore(text, L" sinks");
     figures.objects = NumberBefore(text, L" objects");
+    figures.couriers = NumberBefore(text, L" couriers");
+    figures.shared = NumberBefore(text, L" shared");
     return figures;
 }

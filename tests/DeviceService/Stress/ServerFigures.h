@@ -12,7 +12,9 @@ struct ServerFigures
     LONG threads = 0;
     double committedMb = 0;
     LONG sinks = -1;
-    LONG objects = -1;   // -1 where the dump does not tell
+    LONG objects = -1;    // -1 where the dump does not tell
+    LONG couriers = -1;   // the threads that deliver events
+    LONG shared = 0;      // of the objects, those every client is handed
 };
 
 class CServerFigures

@@ -597,6 +597,49 @@ void RunWorker(const ClientOptions& options, DWORD deadline, std::atomic<bool>& 
     CoUninitialize();
 }
 
+// One thread of a churner: again and again a profile, its LED manager and one LED, a
+// call on the LED, and all of them let go, while the other threads do the same. Objects
+// of one interface come and go while calls on that interface are under way.
+void RunChurnThread(const ClientOptions& options, DWORD deadline, unsigned seed)
+{
+    if (FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)))
+        return;
+    {
+        std::mt19937 random(seed);
+        CComPtr<IDeviceList> list;
+        CComPtr<IDevice> device;
+        CComPtr<IProfileManager> profiles;
+        if (SUCCEEDED(CoCreateInstance(CLSID_DeviceService, nullptr, CLSCTX_ALL, IID_IDeviceList,
+                                       reinterpret_cast<void**>(list.Receive()))) &&
+            SUCCEEDED(list->Item(0, device.Receive())) &&
+            SUCCEEDED(device->GetManager(IID_IProfileManager, reinterpret_cast<IUnknown**>(profiles.Receive())))) {
+            while (TimeLeft(deadline)) {
+                CComPtr<IProfile> profile;
+                CComPtr<ILedManager> leds;
+                CComPtr<ILed> led;
+                LONG on = 0;
+                if (SUCCEEDED(profiles->Item(LONG(random() % 2), profile.Receive())) &&
+                    SUCCEEDED(profile->GetSubObject(IID_ILedManager, reinterpret_cast<IUnknown**>(leds.Receive()))) &&
+                    SUCCEEDED(leds->Item(LONG(random() % 11), led.Receive())))
+                    led->GetState(&on);
+                if (CallTally())
+                    InterlockedAdd(CallTally(), 4);
+                MaybeDie(options, 4000, unsigned(random()));
+            }
+        }
+    }
+    CoUninitialize();
+}
+
+void RunChurner(const ClientOptions& options, DWORD deadline)
+{
+    std::vector<std::thread> threads;
+    for (unsigned i = 0; i < 4; ++i)
+        threads.emplace_back(RunChurnThread, std::cref(options), deadline, options.seed * 31u + i);
+    for (std::thread& thread : threads)
+        thread.join();
+}
+
 }
 
 LONG* CallTally()
@@ -629,6 +672,11 @@ int RunStressClient(const ClientOptions& options)
         // Never pumps again: every event for this client waits until the process is ended.
         Sleep(options.seconds * 1000);
         TerminateProcess(GetCurrentProcess(), 0);
+    }
+    if (options.kind == ClientKind::Churner) {
+        RunChurner(options, deadline);
+        CoUninitialize();
+        return 0;
     }
     std::atomic<bool> stop{ false };
     std::thread worker(RunWorker, std::cref(options), deadline, std::ref(stop));

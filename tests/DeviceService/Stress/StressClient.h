@@ -9,6 +9,7 @@ enum class ClientKind
     Busy,      // calls every kind of method, advises sinks, causes events
     Writer,    // writes and reads a whole store of twenty profiles through the device layer
     Stalled,   // advises sinks on its own thread and then stops pumping messages
+    Churner,   // several threads that each get, call and let go of short-lived objects
 };
 
 struct ClientOptions

@@ -1,5 +1,7 @@
-// DeviceServiceStress [--seconds S] [--clients N] [--seed X]: many client processes use the
-// shared device service at once for S seconds (30 by default, 8 clients): they connect and
+// DeviceServiceStress [--seconds S] [--clients N] [--writers W] [--churners C] [--seed X]:
+// many client processes use the shared device service at once for S seconds (30 by
+// default, 8 clients, W = 2 of them writing whole configurations again and again, C = 1
+// getting and letting go of short-lived objects from several threads): they connect and
 // release, call every kind of method, advise and unadvise sinks, cause events that reach the
 // other processes, stall without pumping, kill themselves or are killed while they hold
 // references or while an event is on its way to them. Meanwhile this process checks that
@@ -38,6 +40,8 @@ struct Options
 {
     DWORD seconds = 30;
     int clients = 8;
+    int writers = 2;    // of the clients at a time, how many write whole configurations
+    int churners = 1;   // and how many churn short-lived objects from several threads
     unsigned seed = 1;
 };
 
@@ -45,6 +49,8 @@ struct Child
 {
     HANDLE process = nullptr;
     bool stalled = false;
+    bool writer = false;
+    bool churner = false;
     DWORD killAt = 0;   // tick count at which the parent ends it, 0 never
 };
 
@@ -74,6 +80,7 @@ class CLivenessProbe
     std::atomic<bool> m_inCall{ false };
     std::atomic<DWORD> m_slowest{ 0 };
     std::atomic<bool> m_stop{ false };
+    std::atomic<bool> m_finished{ false };
     std::thread m_thread;
 
 public:
@@ -84,6 +91,9 @@ public:
         if (m_thread.joinable())
             m_thread.join();
     }
+
+    void Stop() { m_stop = true; }
+    bool Finished() const { return m_finished; }
 
     // How long the call under way has been waiting, 0 when none is.
     DWORD Waiting() const { return m_inCall ? Since(m_callStart) : 0; }
@@ -107,6 +117,7 @@ private:
             Sleep(200);
         }
         CoUninitialize();
+        m_finished = true;
     }
 
     static void Call()
@@ -164,6 +175,7 @@ class CEventProbe
     std::atomic<bool> m_ready{ false };
     std::atomic<bool> m_failed{ false };
     std::atomic<bool> m_stop{ false };
+    std::atomic<bool> m_finished{ false };
     std::thread m_thread;
 
 public:
@@ -174,6 +186,9 @@ public:
         if (m_thread.joinable())
             m_thread.join();
     }
+
+    void Stop() { m_stop = true; }
+    bool Finished() const { return m_finished; }
 
     bool WaitReady() const
     {
@@ -200,10 +215,12 @@ private:
     {
         if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
             m_failed = true;
+            m_finished = true;
             return;
         }
         Probe();
         CoUninitialize();
+        m_finished = true;
     }
 
     void Probe()
@@ -303,14 +320,21 @@ public:
             Sleep(100);
         }
         EndChildren();
-        // Sinks of clients that died go at the first event that cannot reach them; the
-        // probe keeps causing events while the figures settle.
+        // The sinks of the clients go with their processes. The probes stop, so that the
+        // service falls quiet: Wine keeps a thread for every call of a burst until it has
+        // been idle a few seconds, and a steady trickle of calls keeps them all.
+        liveness.Stop();
+        events.Stop();
+        const DWORD quiet = GetTickCount();
+        while (!liveness.Finished() || !events.Finished()) {
+            if (Since(quiet) > kWedgeMs)
+                return Wedged(server, liveness, events, Since(start));
+            Sleep(50);
+        }
         ServerFigures after{};
         const DWORD settle = GetTickCount();
         do {
-            Sleep(1000);
-            if (liveness.Waiting() > kWedgeMs)
-                return Wedged(server, liveness, events, Since(start));
+            Sleep(2000);
             after = server.Read(control.Get());
         } while (!Settled(before, after) && Since(settle) < 30000);
 
@@ -321,9 +345,9 @@ public:
               liveness.Slowest() / 1000.0, events.Probes(), events.Slowest() / 1000.0, events.Late(),
               kEventLateMs / 1000.0);
         Print("stress: service threads %ld -> %ld (peak %ld), committed %.1f -> %.1f MB, sinks %ld -> %ld, "
-              "objects %ld -> %ld\n",
+              "couriers %ld -> %ld, objects %ld -> %ld (shared %ld -> %ld)\n",
               before.threads, after.threads, peakThreads, before.committedMb, after.committedMb, before.sinks,
-              after.sinks, before.objects, after.objects);
+              after.sinks, before.couriers, after.couriers, before.objects, after.objects, before.shared, after.shared);
         if (events.Late() > 0) {
             Print("stress: FAIL: events were held up\n");
             return 3;
@@ -341,9 +365,11 @@ private:
 
     static bool Settled(const ServerFigures& before, const ServerFigures& after)
     {
+        // Objects the service shares are bounded by what the keypad holds; the others are
+        // what clients hold alone, and what dead clients kept of items since deleted.
         return after.sinks <= before.sinks && after.threads <= before.threads + kThreadSlack &&
                after.committedMb <= before.committedMb + kCommitSlackMb &&
-               (before.objects < 0 || after.objects <= before.objects + kObjectSlack);
+               (before.objects < 0 || after.objects - after.shared <= before.objects - before.shared + kObjectSlack);
     }
 
     // A service process of its own for this run, started afresh: what earlier clients left
@@ -369,12 +395,12 @@ private:
 
     bool Spawn(bool chaos)
     {
-        const unsigned draw = Pick(30);
-        const bool stalled = chaos && draw < 5;
-        const bool writer = !stalled && draw >= 24;
+        const bool writer = Count(&Child::writer) < m_options.writers;
+        const bool churner = !writer && Count(&Child::churner) < m_options.churners;
+        const bool stalled = !writer && !churner && chaos && Pick(6) == 0;
         const DWORD lifetime = stalled ? 2 + Pick(7) : 4 + Pick(16);
         std::wstring line = L"\"" + m_program + L"\" --client " +
-                            (stalled ? L"stalled " : writer ? L"writer " : L"busy ") + std::to_wstring(m_random()) +
+                            (stalled ? L"stalled " : writer ? L"writer " : churner ? L"churner " : L"busy ") + std::to_wstring(m_random()) +
                             L" " + std::to_wstring(lifetime) + (chaos ? L" 1" : L" 0");
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
@@ -385,6 +411,8 @@ private:
         Child child;
         child.process = process.hProcess;
         child.stalled = stalled;
+        child.writer = writer;
+        child.churner = churner;
         // A busy client is sometimes ended from outside, at a moment it does not choose.
         if (chaos && !stalled && Pick(3) == 0)
             child.killAt = GetTickCount() + 500 + Pick(lifetime * 1000);
@@ -393,6 +421,14 @@ private:
         if (stalled)
             ++m_stalled;
         return true;
+    }
+
+    int Count(bool Child::*kind) const
+    {
+        int count = 0;
+        for (const Child& child : m_children)
+            count += child.*kind ? 1 : 0;
+        return count;
     }
 
     // Reaps the clients that ended, kills those whose time has come, keeps the number up.
@@ -445,18 +481,22 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options)
 {
     for (int i = 1; i + 1 < argc; i += 2) {
         const long value = wcstol(argv[i + 1], nullptr, 10);
-        if (value <= 0)
+        if (value < 0)
             return false;
         if (wcscmp(argv[i], L"--seconds") == 0)
             options.seconds = DWORD(value);
         else if (wcscmp(argv[i], L"--clients") == 0)
             options.clients = int(value);
+        else if (wcscmp(argv[i], L"--writers") == 0)
+            options.writers = int(value);
+        else if (wcscmp(argv[i], L"--churners") == 0)
+            options.churners = int(value);
         else if (wcscmp(argv[i], L"--seed") == 0)
             options.seed = unsigned(value);
         else
             return false;
     }
-    return argc % 2 == 1;
+    return argc % 2 == 1 && options.seconds > 0 && options.clients > 0 && options.writers + options.churners <= options.clients;
 }
 
 }
@@ -465,9 +505,10 @@ int wmain(int argc, wchar_t** argv)
 {
     if (argc == 6 && wcscmp(argv[1], L"--client") == 0) {
         ClientOptions client;
-        client.kind = wcscmp(argv[2], L"stalled") == 0 ? ClientKind::Stalled
-                      : wcscmp(argv[2], L"writer") == 0 ? ClientKind::Writer
-                                                         : ClientKind::Busy;
+        client.kind = wcscmp(argv[2], L"stalled") == 0   ? ClientKind::Stalled
+                      : wcscmp(argv[2], L"writer") == 0  ? ClientKind::Writer
+                      : wcscmp(argv[2], L"churner") == 0 ? ClientKind::Churner
+                                                          : ClientKind::Busy;
         client.seed = unsigned(wcstoul(argv[3], nullptr, 10));
         client.seconds = DWORD(wcstoul(argv[4], nullptr, 10));
         client.mayDie = wcscmp(argv[5], L"1") == 0;
@@ -475,7 +516,7 @@ int wmain(int argc, wchar_t** argv)
     }
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        Print("usage: DeviceServiceStress [--seconds S] [--clients N] [--seed X]\n");
+        Print("usage: DeviceServiceStress [--seconds S] [--clients N] [--writers W] [--churners C] [--seed X]\n");
         return 1;
     }
     if (FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)))
