@@ -42,6 +42,13 @@ CString CDropdownListItem::GetItemText(int index) const
     return m_entries[static_cast<size_t>(index)].m_text;
 }
 
+CListEntry* CDropdownListItem::GetEntry(int index)
+{
+    if (index < 0 || index >= GetCount())
+        return nullptr;
+    return &m_entries[static_cast<size_t>(index)];
+}
+
 int CDropdownListItem::FindItem(const LVFINDINFOW& find) const
 {
     if (!(find.flags & LVFI_STRING) || !find.psz)

@@ -63,6 +63,9 @@ public:
     int GetCount() const { return static_cast<int>(m_entries.size()); }
     const std::vector<CListEntry>& GetEntries() const { return m_entries; }
     CString GetItemText(int index) const;
+    // The entry, for its owner to set its flags, tip or second-level list; null outside the
+    // entries.
+    CListEntry* GetEntry(int index);
     // With LVFI_STRING: the first entry whose text equals the string exactly; else -1.
     int FindItem(const LVFINDINFOW& find) const;
     // The first entry whose text equals the shown text exactly; -1 for none.

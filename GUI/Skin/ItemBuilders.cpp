@@ -7,6 +7,7 @@
 #include "CBitmapWindow.h"
 #include "CBmpInfo.h"
 #include "CClientDC.h"
+#include "CDPIStageWindow.h"
 #include "CDropdownListItem.h"
 #include "CEditItem.h"
 #include "CEditItemSingleKeyInputMMO.h"
@@ -18,6 +19,7 @@
 #include "CLangTable.h"
 #include "CListPanelItem.h"
 #include "CPanelBitmap.h"
+#include "CProgressPanelItem.h"
 #include "CSkinResourceList.h"
 #include "CTextItem.h"
 #include "SkinValues.h"
@@ -26,6 +28,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 using namespace SkinValues;
 
@@ -479,6 +482,88 @@ CGUIItem* BuildListPanel(const pugi::xml_node& element, CWnd* owner, CGUIItems& 
     return panel.release();
 }
 
+CGUIItem* BuildProgressPanel(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    CRect fillRect;
+    COLORREF fill = 0xFFFFFF;
+    COLORREF fillBack = 0;
+    FillInfo(element, fillRect, fill, fillBack);
+    std::vector<CProgressText> texts;
+    const pugi::xml_node list = element.child("TEXTINFOLIST");
+    for (pugi::xml_node info = list.child("TEXTINFO"); info; info = info.next_sibling("TEXTINFO"))
+    {
+        if (!HasAttribute(info, "name") || !info.child("RECT"))
+            continue;
+        CProgressText text;
+        text.m_name = Attribute(info, "name");
+        text.m_text = Attribute(info, "textkey");
+        text.m_rect = Rect(info, -1);
+        if (CFontItem* font = Font(info, -1, items))
+            text.m_font = *font;
+        Colour(info, "fontclr", text.m_textColour);
+        Colour(info, "backclr", text.m_backColour);
+        texts.push_back(text);
+    }
+    auto panel = std::make_unique<CProgressPanelItem>();
+    if (!panel->Create(Rect(element, id), owner, fillRect, fill, fillBack))
+        return nullptr;
+    COLORREF back = fillBack;
+    if (Colour(element, "backclr", back))
+        panel->SetBackColour(back);
+    panel->SetTextEntries(texts);
+    panel->SetPercent(0);
+    FinishItem(*panel, id, GUIKIND_PROGRESSITEM, nullptr, owner);
+    return panel.release();
+}
+
+CGUIItem* BuildDPIStageWindow(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    std::vector<CDPIStagePicture> pictures;
+    for (pugi::xml_node info = element.child("BMPINFO"); info; info = info.next_sibling("BMPINFO"))
+    {
+        const int pictureId = ItemId(info);
+        if (pictureId < 0)
+            continue;
+        CDPIStagePicture picture;
+        picture.m_id = pictureId;
+        picture.m_pPicture = Picture(info, pictureId, "BMPDATA");
+        picture.m_pMask = Picture(info, pictureId, "BMPMASK");
+        picture.m_rect = Rect(info, pictureId);
+        pictures.push_back(picture);
+    }
+    std::vector<CDPIStageText> texts;
+    for (pugi::xml_node area = element.child("TEXTAREA"); area; area = area.next_sibling("TEXTAREA"))
+    {
+        const int textId = ItemId(area);
+        if (textId < 0)
+            continue;
+        CDPIStageText text;
+        text.m_id = textId;
+        text.m_text = Attribute(area, "textkey");
+        text.m_rect = Rect(area, textId);
+        texts.push_back(text);
+    }
+    auto tile = std::make_unique<CDPIStageWindow>();
+    tile->SetCaseMode(CaseMode(element, id));
+    if (!tile->Create(Rect(element, id), owner, pictures, texts))
+        return nullptr;
+    if (CFontItem* font = Font(element, id, items))
+    {
+        tile->SetFont(*font, true);
+        tile->SetFontHandle(*font);
+    }
+    if (HasAttribute(element, "tooltip"))
+        tile->SetToolTip(Attribute(element, "tooltip"));
+    FinishItem(*tile, id, GUIKIND_DPISTAGE, tile->m_hWnd, owner);
+    return tile.release();
+}
+
 struct BuilderEntry
 {
     const char* element;
@@ -494,12 +579,14 @@ const BuilderEntry kBuilders[] = {
     { "BUTTON", BuildButton },
     { "AVIBUTTON", BuildAVIButton },
     { "TEXTITEM", BuildTextItem },
+    { "DPISTAGEWINDOW", BuildDPIStageWindow },
     { "COMBO", BuildDropdown },
     { "LISTPANEL", BuildListPanel },
     { "EDITCTRL", BuildEdit },
     { "KBDKEY", BuildKeyboardKey },
     { "EDITCTRLSK", BuildKeyEdit<CEditItemSingleKeyInput> },
     { "EDITCTRLSKMMO", BuildKeyEdit<CEditItemSingleKeyInputMMO> },
+    { "PROGRESSPANELITEM", BuildProgressPanel },
 };
 }
 
