@@ -80,6 +80,9 @@ public:
     bool IsPressed() const { return m_pressed; }
     bool IsListOpen() const { return m_listOpen; }
     int GetBorderWidth() const { return m_borderWidth; }
+    int GetScrollWidth() const { return m_scrollWidth; }
+    int GetListHeight() const { return m_listHeight; }
+    int GetRightMargin() const { return m_rightMargin; }
     // The rectangle the border is drawn around, for the border width and client rectangle.
     static CRect BorderRect(const CRect& client, int borderWidth);
 
