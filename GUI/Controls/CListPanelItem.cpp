@@ -11,6 +11,40 @@ CListPanelItem::CListPanelItem(int width, int defaultHeight)
     m_settings.m_defaultHeight = defaultHeight;
 }
 
+CListPanelItem::~CListPanelItem()
+{
+    m_pInlineList.reset();
+}
+
+void CListPanelItem::SetEntries(const std::vector<CListEntry>& entries)
+{
+    m_entries = entries;
+    if (!m_pInlineList)
+        return;
+    std::unique_ptr<CListPanelLevel> level = CListPanelLevel::Copy(m_settings, m_entries);
+    m_pInlineList->SetLevel(*level);
+    m_pInlineLevel = std::move(level);
+}
+
+bool CListPanelItem::CreateStaticList(int id, const RECT& rect, CWnd* parent)
+{
+    if (m_pInlineList)
+        return false;
+    auto level = CListPanelLevel::Copy(m_settings, m_entries);
+    auto list = std::make_unique<CListPanelStatic>(*level, id);
+    if (!list->Create(rect, parent))
+        return false;
+    m_pInlineLevel = std::move(level);
+    m_pInlineList = std::move(list);
+    return true;
+}
+
+void CListPanelItem::Show(bool show)
+{
+    if (m_pInlineList)
+        m_pInlineList->ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
 int CListPanelItem::FindItem(const LVFINDINFOW& find) const
 {
     if (!(find.flags & LVFI_STRING) || !find.psz)

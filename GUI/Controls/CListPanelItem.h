@@ -7,10 +7,13 @@
 
 #include "CGUIItem.h"
 #include "CListEntry.h"
+#include "CListPanelLevel.h"
 #include "CListPanelSettings.h"
+#include "CListPanelStatic.h"
 
 #include <commctrl.h>
 
+#include <memory>
 #include <vector>
 
 class CWnd;
@@ -24,18 +27,29 @@ public:
     // The panel's height follows the entries when Popup is given no height.
     bool m_dynamic = true;
 
+private:
+    // The copy the inline list shows; it goes after the list that shows it.
+    std::unique_ptr<CListPanelLevel> m_pInlineLevel;
+    std::unique_ptr<CListPanelStatic> m_pInlineList;
+
+public:
     CListPanelItem(int width, int defaultHeight);
-    ~CListPanelItem() override = default;
+    ~CListPanelItem() override;
 
     // Attributes
     int GetCount() const { return static_cast<int>(m_entries.size()); }
     // With LVFI_STRING: the first entry whose text equals the string exactly; else -1.
     int FindItem(const LVFINDINFOW& find) const;
+    CListPanelStatic* GetInlineList() const { return m_pInlineList.get(); }
 
     // Operations
     int AddEntry(const CListEntry& entry);
     void ResetContent() { m_entries.clear(); }
-    void SetEntries(const std::vector<CListEntry>& entries) { m_entries = entries; }
+    // Replaces the entries and refills the inline list, if any.
+    void SetEntries(const std::vector<CListEntry>& entries);
+    // Shows the item inline: a framed list of its rows at rect in parent.
+    bool CreateStaticList(int id, const RECT& rect, CWnd* parent);
+    void Show(bool show) override;
     void SetFont(HFONT font) { m_settings.m_font = font; }
     void SetMargins(int left, int right);
     void SetBorderWidth(int width) { m_settings.m_borderWidth = width; }

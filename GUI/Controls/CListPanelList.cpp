@@ -33,7 +33,7 @@ void DrawVerticalLine(HDC dc, int x, int y, int length)
 }
 
 CListPanelList::CListPanelList(const CListPanelLevel& level, std::vector<CString>* result)
-    : m_level(level), m_pResult(result)
+    : m_pLevel(&level), m_pResult(result)
 {
 }
 
@@ -52,13 +52,13 @@ int CListPanelList::GetRowEntryIndex(int row) const
     if (row < 0 || row >= GetItemCount())
         return -1;
     const LPARAM index = GetItemData(row);
-    return index >= 0 && index < static_cast<LPARAM>(m_level.m_entries.size()) ? static_cast<int>(index) : -1;
+    return index >= 0 && index < static_cast<LPARAM>(m_pLevel->m_entries.size()) ? static_cast<int>(index) : -1;
 }
 
 const CListEntry* CListPanelList::GetRowEntry(int row) const
 {
     const int index = GetRowEntryIndex(row);
-    return index < 0 ? nullptr : &m_level.m_entries[static_cast<size_t>(index)];
+    return index < 0 ? nullptr : &m_pLevel->m_entries[static_cast<size_t>(index)];
 }
 
 bool CListPanelList::IsInScrollStrip(int x, int y) const
@@ -72,9 +72,9 @@ bool CListPanelList::IsInScrollStrip(int x, int y) const
 
 bool CListPanelList::Create(const RECT& rect, CWnd* panel)
 {
-    const CListPanelSettings& settings = m_level.m_settings;
+    const CListPanelSettings& settings = m_pLevel->m_settings;
     const CRect area(rect);
-    m_scrollBarNeeded = NeedsScrollBar(area.Height(), static_cast<int>(m_level.m_entries.size()));
+    m_scrollBarNeeded = KeepsScrollBar() || NeedsScrollBar(area.Height(), static_cast<int>(m_pLevel->m_entries.size()));
     m_scrollWidth = settings.m_scrollWidth;
     if (m_scrollWidth > 0)
         CreateScrollBar(area, panel);
@@ -96,7 +96,7 @@ bool CListPanelList::Create(const RECT& rect, CWnd* panel)
         SetFont(settings.m_font, false);
     CRect client;
     GetClientRect(&client);
-    InsertColumn(0, L"", client.Width());
+    InsertColumn(0, L"", client.Width() - 2 * ColumnInset());
     FillRows();
     ForceRowHeight();
     if (m_pScrollBar)
@@ -109,8 +109,37 @@ bool CListPanelList::Create(const RECT& rect, CWnd* panel)
         m_toolTip.AddTool(m_hWnd, 1, client, L"");
         m_toolTip.Activate(false);
     }
-    SetCapture();
+    if (CapturesAtStart())
+        SetCapture();
     return true;
+}
+
+void CListPanelList::SetLevel(const CListPanelLevel& level)
+{
+    m_pLevel = &level;
+    m_hotRow = -1;
+    m_tipRow = -2;
+    DeleteAllItems();
+    FillRows();
+    UpdateThumb();
+    Invalidate(false);
+}
+
+void CListPanelList::RowColours(int row, const CListEntry& entry, COLORREF& text, COLORREF& back) const
+{
+    const ListColourSet& colours = m_pLevel->m_settings.m_colours;
+    text = GetListColourOrWhite(colours, LISTCLR_FONT);
+    back = GetListColour(colours, LISTCLR_BACK);
+    if (entry.m_disabled)
+    {
+        text = GetListColour(colours, LISTCLR_FONT_DISABLED);
+        back = GetListColour(colours, LISTCLR_BACK_DISABLED);
+    }
+    else if (row == m_hotRow || (GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED))
+    {
+        text = GetListColourOrWhite(colours, LISTCLR_FONT_HI);
+        back = GetListColour(colours, LISTCLR_BACK_HI);
+    }
 }
 
 void CListPanelList::ForceRowHeight()
@@ -135,7 +164,7 @@ void CListPanelList::ForceRowHeight()
 
 void CListPanelList::CreateScrollBar(const RECT& rect, CWnd* panel)
 {
-    const CListPanelSettings& settings = m_level.m_settings;
+    const CListPanelSettings& settings = m_pLevel->m_settings;
     auto bar = std::make_unique<CVScrollBar>();
     const CRect barRect(rect.right - settings.m_scrollWidth, rect.top, rect.right, rect.bottom);
     // The bar shows the list's scroll information: its owner is set once the list exists.
@@ -148,16 +177,16 @@ void CListPanelList::CreateScrollBar(const RECT& rect, CWnd* panel)
 
 void CListPanelList::FillRows()
 {
-    std::vector<int> order(m_level.m_entries.size());
+    std::vector<int> order(m_pLevel->m_entries.size());
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = static_cast<int>(i);
-    if (m_level.m_settings.m_sorted)
+    if (m_pLevel->m_settings.m_sorted)
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return m_level.m_entries[static_cast<size_t>(a)].m_text.CompareNoCase(m_level.m_entries[static_cast<size_t>(b)].m_text) < 0;
+            return m_pLevel->m_entries[static_cast<size_t>(a)].m_text.CompareNoCase(m_pLevel->m_entries[static_cast<size_t>(b)].m_text) < 0;
         });
     for (int index : order)
     {
-        const CListEntry& entry = m_level.m_entries[static_cast<size_t>(index)];
+        const CListEntry& entry = m_pLevel->m_entries[static_cast<size_t>(index)];
         const CString text = entry.m_displayText.IsEmpty() ? TranslateText(entry.m_text) : entry.m_displayText;
         InsertItem(GetItemCount(), text, index);
     }
@@ -266,8 +295,8 @@ void CListPanelList::UpdateTip(int row)
     CString tip;
     if (entry && !entry->m_disabled && !entry->m_tipText.IsEmpty())
         tip = TranslateText(entry->m_tipText);
-    else if (!m_level.m_settings.m_defaultTipText.IsEmpty())
-        tip = TranslateText(m_level.m_settings.m_defaultTipText);
+    else if (!m_pLevel->m_settings.m_defaultTipText.IsEmpty())
+        tip = TranslateText(m_pLevel->m_settings.m_defaultTipText);
     if (tip.IsEmpty())
     {
         m_toolTip.Activate(false);
@@ -285,7 +314,7 @@ void CListPanelList::OnLButtonDown(POINT point)
     {
         if (m_pResult)
             m_pResult->push_back(entry->m_text);
-        const CListPanelLevel* subLevel = m_level.GetSubLevel(GetRowEntryIndex(m_hotRow));
+        const CListPanelLevel* subLevel = m_pLevel->GetSubLevel(GetRowEntryIndex(m_hotRow));
         if (subLevel && !subLevel->m_entries.empty())
         {
             // The second level took the rest of the click: the panel ends at once.
@@ -338,7 +367,7 @@ void CListPanelList::FinishClick()
 void CListPanelList::OnKillFocus()
 {
     // The hot row's second-level panel has the focus while it is open.
-    if (m_level.GetSubLevel(GetRowEntryIndex(m_hotRow)))
+    if (m_pLevel->GetSubLevel(GetRowEntryIndex(m_hotRow)))
         return;
     m_hotRow = -1;
     ::SendMessageW(GetParentHandle(), WM_GUI_LISTPANEL_CLOSE, 0, -1);
@@ -403,25 +432,17 @@ void CListPanelList::DrawRow(HDC target, int row)
         return;
     CRect client;
     GetClientRect(&client);
-    rect.right = client.right;
-    const ListColourSet& colours = m_level.m_settings.m_colours;
-    COLORREF text = GetListColourOrWhite(colours, LISTCLR_FONT);
-    COLORREF back = GetListColour(colours, LISTCLR_BACK);
-    if (entry->m_disabled)
-    {
-        text = GetListColour(colours, LISTCLR_FONT_DISABLED);
-        back = GetListColour(colours, LISTCLR_BACK_DISABLED);
-    }
-    else if (row == m_hotRow || (GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED))
-    {
-        text = GetListColourOrWhite(colours, LISTCLR_FONT_HI);
-        back = GetListColour(colours, LISTCLR_BACK_HI);
-    }
+    rect.left += ColumnInset();
+    rect.right = client.right - ColumnInset();
+    const ListColourSet& colours = m_pLevel->m_settings.m_colours;
+    COLORREF text = 0;
+    COLORREF back = 0;
+    RowColours(row, *entry, text, back);
     ::SetBkColor(target, back);
     CMemDC2 dc(target, &rect);
     dc.FillSolidRect(rect, back);
     const int height = rect.Height();
-    const bool hasSubLevel = m_level.GetSubLevel(GetRowEntryIndex(row)) != nullptr;
+    const bool hasSubLevel = m_pLevel->GetSubLevel(GetRowEntryIndex(row)) != nullptr;
     if (!entry->m_disabled && (hasSubLevel || entry->m_more))
     {
         CPen pen;
@@ -455,10 +476,10 @@ void CListPanelList::DrawRow(HDC target, int row)
         }
         textRect.bottom -= 1;
     }
-    textRect.left += m_level.m_settings.m_leftMargin;
+    textRect.left += m_pLevel->m_settings.m_leftMargin;
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(text);
-    CSelectObject selectFont(dc, m_level.m_settings.m_font ? m_level.m_settings.m_font : GetFont());
+    CSelectObject selectFont(dc, m_pLevel->m_settings.m_font ? m_pLevel->m_settings.m_font : GetFont());
     const CString shown = entry->m_displayText.IsEmpty() ? TranslateText(entry->m_text) : entry->m_displayText;
     dc.DrawText(shown, &textRect, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
 }

@@ -19,7 +19,7 @@ class CVScrollBar;
 class CListPanelList : public CListCtrl
 {
     // Data members
-    const CListPanelLevel& m_level;
+    const CListPanelLevel* m_pLevel;
     std::vector<CString>* m_pResult;
     std::unique_ptr<CVScrollBar> m_pScrollBar;
     CImageList m_rowHeightImages;
@@ -58,10 +58,23 @@ public:
     // panel, fills the rows and takes the mouse capture.
     bool Create(const RECT& rect, CWnd* panel);
 
+    // Shows another level's rows (the inline variant's refill).
+    void SetLevel(const CListPanelLevel& level);
+
 protected:
     // Implementation
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // What the inline variant does otherwise: keep its scroll bar however few rows it has,
+    // leave the frame's width free on both sides of the column, wait for the mouse.
+    virtual bool KeepsScrollBar() const { return false; }
+    virtual int ColumnInset() const { return 0; }
+    virtual bool CapturesAtStart() const { return true; }
+    // The text and background colours of a row.
+    virtual void RowColours(int row, const CListEntry& entry, COLORREF& text, COLORREF& back) const;
+    const CListPanelLevel& GetLevel() const { return *m_pLevel; }
+    void SetHotRow(int row);
+    LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
 
 private:
     void CreateScrollBar(const RECT& rect, CWnd* panel);
@@ -76,9 +89,7 @@ private:
     void OnKillFocus();
     void OnMouseWheel(short delta);
     void OnVScroll(WPARAM wParam);
-    void SetHotRow(int row);
     void UpdateTip(int row);
     void UpdateThumb();
-    LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
     void DrawRow(HDC dc, int row);
 };

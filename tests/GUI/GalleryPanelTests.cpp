@@ -10,6 +10,7 @@
 #include "CKeyboardDef.h"
 #include "CKeyboardKeyItem.h"
 #include "CListPanelItem.h"
+#include "CListPanelStatic.h"
 #include "CRawInputDevices.h"
 #include "CPopupBox.h"
 #include "CProgressPanelItem.h"
@@ -73,7 +74,8 @@ protected:
         }
         if (message == WM_GUI_ITEM_VALUE_CHANGED && m_onValueChanged)
             m_onValueChanged(reinterpret_cast<HWND>(lParam));
-        if (message == WM_GUI_DROPDOWN_SELCHANGE || message == WM_GUI_DROPDOWN_CLICKED || message == WM_GUI_DPISTAGE_SELECTED)
+        if (message == WM_GUI_DROPDOWN_SELCHANGE || message == WM_GUI_DROPDOWN_CLICKED || message == WM_GUI_DPISTAGE_SELECTED ||
+            message == WM_GUI_LISTPANELSTATIC_CLICK)
             m_private.push_back({ message, wParam, lParam });
         if (message == WM_GUI_EDIT_CHANGED)
             m_editChanges.push_back(reinterpret_cast<HWND>(lParam));
@@ -662,4 +664,45 @@ TEST_F(GalleryPanelTest, StageTileIsSelectedByOneClickOnly)
     EXPECT_EQ(panel.CountOf(WM_GUI_DPISTAGE_SELECTED), 1) << "a selected tile sends nothing";
     EXPECT_EQ(WindowTest::ScreenPixel(first->m_hWnd, CPoint(0, 30)), RGB(240, 200, 60)) << "the selected frame";
     EXPECT_EQ(WindowTest::ScreenPixel(second->m_hWnd, CPoint(0, 30)), RGB(90, 110, 150));
+}
+
+TEST_F(GalleryPanelTest, InlineListReportsClicksOnRowsThatAreNotDisabled)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* mouse = panel.Find<CListPanelItem>(L"LISTPANEL_ASSIGNSUBMENU_MOUSE", GUIKIND_LISTPANELITEM);
+    ASSERT_NE(mouse, nullptr);
+    std::vector<CListEntry> entries = mouse->m_entries;
+    entries.push_back(CListEntry(L"$disabled"));
+    entries.back().m_disabled = true;
+    mouse->SetEntries(entries);
+    const int id = GetGUIItemId(L"LIST_GLOBALMACROLIST");
+    ASSERT_TRUE(mouse->CreateStaticList(id, CRect(490, 220, 630, 300), &panel));
+    CListPanelStatic* list = mouse->GetInlineList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->GetItemCount(), 3);
+    list->SetSelection(0);
+
+    auto rowCentre = [&](int row) {
+        CRect rect;
+        list->GetItemRect(row, &rect, LVIR_BOUNDS);
+        return CPoint(40, (rect.top + rect.bottom) / 2);
+    };
+    ASSERT_TRUE(WindowTest::ClickAt(list->m_hWnd, rowCentre(1)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return panel.CountOf(WM_GUI_LISTPANELSTATIC_CLICK) == 1; }));
+    EXPECT_EQ(list->GetHotRow(), 1);
+    EXPECT_EQ(panel.m_private.back().lParam, id);
+    EXPECT_EQ(panel.m_private.back().wParam, list->MapIndexToID(1));
+    ASSERT_TRUE(WindowTest::ClickAt(list->m_hWnd, rowCentre(2)));
+    WindowTest::PumpFor(100);
+    EXPECT_EQ(panel.CountOf(WM_GUI_LISTPANELSTATIC_CLICK), 1) << "the disabled row";
+    EXPECT_EQ(list->GetHotRow(), 1) << "a disabled row never becomes hot";
+    WindowTest::MoveMouseTo(CPoint(5, 5));
+    EXPECT_TRUE(WindowTest::PumpUntil([&] { return list->GetHotRow() == -1; })) << "leaving the list releases it";
+
+    entries.resize(1);
+    mouse->SetEntries(entries);
+    EXPECT_EQ(list->GetItemCount(), 1) << "new entries refill the inline list";
+    mouse->Show(false);
+    EXPECT_FALSE(list->IsWindowVisible());
 }
