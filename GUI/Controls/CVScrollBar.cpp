@@ -139,6 +139,9 @@ bool CVScrollBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_LBUTTONUP: // void OnLButtonUp(POINT point)
         OnLButtonUp(point);
         return true;
+    case WM_MOUSEWHEEL: // the wheel scrolls the owner, also while the bar has the mouse
+        result = m_hOwner ? ::SendMessageW(m_hOwner, message, wParam, lParam) : 0;
+        return true;
     case WM_PAINT: // void OnPaint()
         OnPaint();
         return true;
@@ -205,7 +208,10 @@ void CVScrollBar::OnLButtonUp(POINT point)
     const bool up = m_upPressed && m_upArrow.PtInRect(point);
     const bool down = m_downPressed && m_downArrow.PtInRect(point);
     m_dragging = m_upPressed = m_downPressed = false;
-    if (m_hOwner)
+    CRect client;
+    GetClientRect(&client);
+    // The bar keeps the mouse while the pointer is over it, so that the next click is its own.
+    if (m_hOwner && !client.PtInRect(point))
         ::SetCapture(m_hOwner);
     if (dragging)
     {
@@ -213,8 +219,6 @@ void CVScrollBar::OnLButtonUp(POINT point)
         SendScroll(SB_ENDSCROLL);
         return;
     }
-    CRect client;
-    GetClientRect(&client);
     SCROLLINFO info;
     if (!client.PtInRect(point) || !OwnerScrollInfo(info))
         return;

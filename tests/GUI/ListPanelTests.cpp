@@ -378,6 +378,33 @@ TEST_F(ScrollingListPanelTest, DraggingTheThumbToTheEndReachesTheLastRow)
     EXPECT_EQ(path, std::vector<CString>{ L"Profile 20" });
 }
 
+TEST_F(ScrollingListPanelTest, ClickingTheTrackBelowTheThumbNearTheEndScrollsToTheEndExactly)
+{
+    std::vector<CString> path;
+    ListState paged;
+    ListState ended;
+    PopupWithScript(*m_menu, 5 * 18 + 2, path, [&] {
+        HWND panel = WaitForPanels(m_thread, 1);
+        const ListState opened = Read(panel);
+        // Just above the down arrow and the bottom piece (12 and 4 pixels high).
+        const POINT track = { (opened.thumbScreen.left + opened.thumbScreen.right) / 2, opened.thumbScreen.top - 16 + 90 - 17 };
+        POINT centre = {};
+        RowCentre(panel, 1, centre);
+        WindowTest::MoveMouseTo(centre);
+        ClickScreen(track);
+        ::Sleep(100);
+        paged = Read(panel);
+        for (int notch = 0; notch < 7; ++notch)
+            TurnWheel(-WHEEL_DELTA);
+        ::Sleep(100);
+        ClickScreen(track);
+        ::Sleep(100);
+        ended = Read(panel);
+    });
+    EXPECT_EQ(paged.topIndex, 5) << "far from the end a page down";
+    EXPECT_EQ(ended.topIndex, 15) << "near the end straight to the last position";
+}
+
 TEST_F(ScrollingListPanelTest, WithScrollWidthZeroNoBarShowsAndTheWheelDoesNotScroll)
 {
     m_menu->SetScrollBar(0, m_pictures.Values());
