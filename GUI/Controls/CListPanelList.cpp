@@ -273,6 +273,11 @@ void CListPanelList::OnMouseMove(POINT point, UINT message, WPARAM wParam, LPARA
     const CListEntry* entry = GetRowEntry(row);
     if (!entry || !entry->m_disabled)
         SetHotRow(entry ? row : -1);
+    TrackTip(row, message, wParam, lParam);
+}
+
+void CListPanelList::TrackTip(int row, UINT message, WPARAM wParam, LPARAM lParam)
+{
     UpdateTip(row);
     MSG relayed = { m_hWnd, message, wParam, lParam, 0, { 0, 0 } };
     m_toolTip.RelayEvent(&relayed);

@@ -74,6 +74,8 @@ protected:
     virtual void RowColours(int row, const CListEntry& entry, COLORREF& text, COLORREF& back) const;
     const CListPanelLevel& GetLevel() const { return *m_pLevel; }
     void SetHotRow(int row);
+    // Shows the row's tip (or the list's default tip) and passes the mouse message on.
+    void TrackTip(int row, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
 
 private:

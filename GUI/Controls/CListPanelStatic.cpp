@@ -49,7 +49,11 @@ bool CListPanelStatic::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRES
     switch (message)
     {
     case WM_MOUSEMOVE: // void OnMouseMove(POINT point)
-        OnMouseMove(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+    {
+        const CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        OnMouseMove(point);
+        TrackTip(HitTest(point), message, wParam, lParam);
+    }
         return true;
     case WM_LBUTTONDOWN: // void OnLButtonDown(POINT point)
     case WM_LBUTTONDBLCLK:
