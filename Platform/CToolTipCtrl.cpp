@@ -62,3 +62,30 @@ void CToolTipCtrl::RelayEvent(const MSG* msg)
     if (m_hWnd && msg)
         SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
 }
+
+TTTOOLINFOW CToolTipCtrl::RectToolInfo(HWND window, UINT_PTR id, const wchar_t* text)
+{
+    TTTOOLINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.hwnd = window;
+    info.uId = id;
+    info.lpszText = const_cast<wchar_t*>(text ? text : L"");
+    return info;
+}
+
+bool CToolTipCtrl::AddTool(HWND window, UINT_PTR id, const RECT& rect, const wchar_t* text)
+{
+    if (!m_hWnd || !window)
+        return false;
+    TTTOOLINFOW info = RectToolInfo(window, id, text);
+    info.rect = rect;
+    return SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+}
+
+void CToolTipCtrl::UpdateTipText(HWND window, UINT_PTR id, const wchar_t* text)
+{
+    if (!m_hWnd || !window)
+        return;
+    TTTOOLINFOW info = RectToolInfo(window, id, text);
+    SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+}

@@ -1,5 +1,6 @@
 // Classes in this file:
-//   CToolTipCtrl - a tooltip control whose tools are whole windows identified by handle.
+//   CToolTipCtrl - a tooltip control whose tools are whole windows identified by handle, or
+//                  rectangles of a window identified by a number.
 #pragma once
 
 #include "CWnd.h"
@@ -19,6 +20,10 @@ public:
     // use, later calls replace the text.
     void SetToolText(CWnd* tool, const wchar_t* text);
     void DelTool(HWND tool);
+    // Adds a rectangle of the window (client coordinates) as tool number id; the tooltip
+    // learns the mouse from RelayEvent.
+    bool AddTool(HWND window, UINT_PTR id, const RECT& rect, const wchar_t* text);
+    void UpdateTipText(HWND window, UINT_PTR id, const wchar_t* text);
     void Activate(bool active) { SendMessage(TTM_ACTIVATE, active ? TRUE : FALSE); }
     void SetMaxTipWidth(int width) { SendMessage(TTM_SETMAXTIPWIDTH, 0, width); }
     // Passes a mouse message of a tool window to the tooltip so that it can show itself.
@@ -27,4 +32,5 @@ public:
 
 private:
     TTTOOLINFOW ToolInfo(HWND tool, const wchar_t* text) const;
+    static TTTOOLINFOW RectToolInfo(HWND window, UINT_PTR id, const wchar_t* text);
 };

@@ -1,6 +1,7 @@
 // Classes in this file:
 //   CPopupBox - the base of every popup: a skinned panel from its own page, which binds its
-//               items before the dialog initialises.
+//               items before the dialog initialises; or a popup of a fixed rectangle without
+//               a page.
 #pragma once
 
 #include "CGUIPanel.h"
@@ -9,6 +10,7 @@ class CPopupBox : public CGUIPanel
 {
 public:
     CPopupBox(UINT templateId, const CString& pageFile, CWnd* parent) : CGUIPanel(templateId, pageFile, parent) {}
+    CPopupBox(UINT templateId, const RECT& rect, CWnd* parent) : CGUIPanel(templateId, rect, parent) {}
     ~CPopupBox() override = default;
 
 protected:

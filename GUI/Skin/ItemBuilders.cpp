@@ -7,6 +7,8 @@
 #include "CBitmapWindow.h"
 #include "CBmpInfo.h"
 #include "CClientDC.h"
+#include "CDPIStageWindow.h"
+#include "CDropdownListItem.h"
 #include "CEditItem.h"
 #include "CEditItemSingleKeyInputMMO.h"
 #include "CFontItem.h"
@@ -15,7 +17,9 @@
 #include "KeyId.h"
 #include "CKeyboardLayoutSetting.h"
 #include "CLangTable.h"
+#include "CListPanelItem.h"
 #include "CPanelBitmap.h"
+#include "CProgressPanelItem.h"
 #include "CSkinResourceList.h"
 #include "CTextItem.h"
 #include "SkinValues.h"
@@ -24,6 +28,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 using namespace SkinValues;
 
@@ -400,6 +405,165 @@ CGUIItem* BuildKeyEdit(const pugi::xml_node& element, CWnd* owner, CGUIItems& it
     return edit.release();
 }
 
+// The scroll bar of a VSCROLL child: its pictures and a width of its border plus the widest
+// picture; width 0 without the child.
+int ScrollBarOf(const pugi::xml_node& node, CVScrollValues& values)
+{
+    bool present = false;
+    values = VScroll(node, &present);
+    return present ? values.GetBarWidth() : 0;
+}
+
+CGUIItem* BuildDropdown(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    const pugi::xml_node list = element.child("CLIST");
+    if (id < 0 || !list)
+        return nullptr;
+    auto dropdown = std::make_unique<CDropdownListItem>();
+    dropdown->SetColourSet(ColourSet(element));
+    dropdown->SetBorderWidth(Integer(element, "bdrwidth", 1));
+    dropdown->SetMargins(Integer(element, "lmargin"), Integer(element, "rmargin"));
+    CFontItem* font = Font(element, id, items);
+    if (font)
+        dropdown->SetFontHandle(*font);
+    dropdown->SetSorted(Boolean(element, "sorted", false));
+    dropdown->SetListColourSet(ColourSet(list));
+    CVScrollValues scroll;
+    dropdown->SetScrollWidth(ScrollBarOf(list, scroll));
+    dropdown->SetScrollValues(scroll);
+    const CRect box = Rect(element.child("CBOX"), id);
+    if (!dropdown->CreateDropdown(Integer(list, "height"), Integer(list, "width"), box, owner, 0xFFFF))
+        return nullptr;
+    if (font)
+        dropdown->SetFont(*font, true);
+    if (HasAttribute(element, "tooltip"))
+        dropdown->SetToolTipText(Attribute(element, "tooltip"));
+    if (std::unique_ptr<CBmpInfo> record = BmpInfo(element))
+        dropdown->SetBmpInfo(std::move(record));
+    const pugi::xml_node entries = element.child("COMBOITEMS");
+    for (pugi::xml_node entry = entries.child("COMBOITEM"); entry; entry = entry.next_sibling("COMBOITEM"))
+        dropdown->AddString(Utf8ToWide(entry.child_value()).Trim());
+    FinishItem(*dropdown, id, GUIKIND_DROPDOWN, dropdown->m_hWnd, owner);
+    return dropdown.release();
+}
+
+CGUIItem* BuildListPanel(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    const CRect rect = Rect(element, id);
+    auto panel = std::make_unique<CListPanelItem>(rect.Width(), rect.Height());
+    panel->SetColourSet(ColourSet(element));
+    panel->SetBorderWidth(Integer(element, "bdrwidth", 1));
+    panel->SetMargins(Integer(element, "lmargin"), Integer(element, "rmargin"));
+    if (CFontItem* font = Font(element, id, items))
+        panel->SetFont(*font);
+    panel->SetSorted(Boolean(element, "sorted", false));
+    const pugi::xml_node list = element.child("CLIST");
+    panel->m_dynamic = Boolean(list, "dynamic", Boolean(element, "dynamic", true));
+    if (!panel->m_dynamic && HasAttribute(list, "height"))
+        panel->m_settings.m_defaultHeight = Integer(list, "height");
+    CVScrollValues scroll;
+    int scrollWidth = ScrollBarOf(element, scroll);
+    if (scrollWidth == 0)
+        scrollWidth = ScrollBarOf(list, scroll);
+    panel->SetScrollBar(scrollWidth, scroll);
+    const pugi::xml_node entries = element.child("LISTPANELITEMS");
+    for (pugi::xml_node row = entries.child("LISTPANELITEM"); row; row = row.next_sibling("LISTPANELITEM"))
+    {
+        CListEntry entry(Utf8ToWide(row.child_value()).Trim());
+        entry.m_tipText = Attribute(row, "tooltip");
+        panel->AddEntry(entry);
+    }
+    panel->m_settings.m_defaultTipText = Attribute(element, "tooltip");
+    FinishItem(*panel, id, GUIKIND_LISTPANELITEM, nullptr, owner);
+    return panel.release();
+}
+
+CGUIItem* BuildProgressPanel(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    CRect fillRect;
+    COLORREF fill = 0xFFFFFF;
+    COLORREF fillBack = 0;
+    FillInfo(element, fillRect, fill, fillBack);
+    std::vector<CProgressText> texts;
+    const pugi::xml_node list = element.child("TEXTINFOLIST");
+    for (pugi::xml_node info = list.child("TEXTINFO"); info; info = info.next_sibling("TEXTINFO"))
+    {
+        if (!HasAttribute(info, "name") || !info.child("RECT"))
+            continue;
+        CProgressText text;
+        text.m_name = Attribute(info, "name");
+        text.m_text = Attribute(info, "textkey");
+        text.m_rect = Rect(info, -1);
+        if (CFontItem* font = Font(info, -1, items))
+            text.m_font = *font;
+        Colour(info, "fontclr", text.m_textColour);
+        Colour(info, "backclr", text.m_backColour);
+        texts.push_back(text);
+    }
+    auto panel = std::make_unique<CProgressPanelItem>();
+    if (!panel->Create(Rect(element, id), owner, fillRect, fill, fillBack))
+        return nullptr;
+    COLORREF back = fillBack;
+    if (Colour(element, "backclr", back))
+        panel->SetBackColour(back);
+    panel->SetTextEntries(texts);
+    panel->SetPercent(0);
+    FinishItem(*panel, id, GUIKIND_PROGRESSITEM, nullptr, owner);
+    return panel.release();
+}
+
+CGUIItem* BuildDPIStageWindow(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    std::vector<CDPIStagePicture> pictures;
+    for (pugi::xml_node info = element.child("BMPINFO"); info; info = info.next_sibling("BMPINFO"))
+    {
+        const int pictureId = ItemId(info);
+        if (pictureId < 0)
+            continue;
+        CDPIStagePicture picture;
+        picture.m_id = pictureId;
+        picture.m_pPicture = Picture(info, pictureId, "BMPDATA");
+        picture.m_pMask = Picture(info, pictureId, "BMPMASK");
+        picture.m_rect = Rect(info, pictureId);
+        pictures.push_back(picture);
+    }
+    std::vector<CDPIStageText> texts;
+    for (pugi::xml_node area = element.child("TEXTAREA"); area; area = area.next_sibling("TEXTAREA"))
+    {
+        const int textId = ItemId(area);
+        if (textId < 0)
+            continue;
+        CDPIStageText text;
+        text.m_id = textId;
+        text.m_text = Attribute(area, "textkey");
+        text.m_rect = Rect(area, textId);
+        texts.push_back(text);
+    }
+    auto tile = std::make_unique<CDPIStageWindow>();
+    tile->SetCaseMode(CaseMode(element, id));
+    if (!tile->Create(Rect(element, id), owner, pictures, texts))
+        return nullptr;
+    if (CFontItem* font = Font(element, id, items))
+    {
+        tile->SetFont(*font, true);
+        tile->SetFontHandle(*font);
+    }
+    if (HasAttribute(element, "tooltip"))
+        tile->SetToolTip(Attribute(element, "tooltip"));
+    FinishItem(*tile, id, GUIKIND_DPISTAGE, tile->m_hWnd, owner);
+    return tile.release();
+}
+
 struct BuilderEntry
 {
     const char* element;
@@ -415,10 +579,14 @@ const BuilderEntry kBuilders[] = {
     { "BUTTON", BuildButton },
     { "AVIBUTTON", BuildAVIButton },
     { "TEXTITEM", BuildTextItem },
+    { "DPISTAGEWINDOW", BuildDPIStageWindow },
+    { "COMBO", BuildDropdown },
+    { "LISTPANEL", BuildListPanel },
     { "EDITCTRL", BuildEdit },
     { "KBDKEY", BuildKeyboardKey },
     { "EDITCTRLSK", BuildKeyEdit<CEditItemSingleKeyInput> },
     { "EDITCTRLSKMMO", BuildKeyEdit<CEditItemSingleKeyInputMMO> },
+    { "PROGRESSPANELITEM", BuildProgressPanel },
 };
 }
 

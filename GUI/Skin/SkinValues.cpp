@@ -8,6 +8,7 @@
 #include "Vocabulary.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace SkinValues
 {
@@ -177,6 +178,62 @@ CFontItem* Font(const pugi::xml_node& node, int id, const CGUIItems& items)
         fontId = RemapLanguageFont(fontId);
     }
     return items.FindItemOfKind<CFontItem>(fontId, GUIKIND_FONT);
+}
+
+ListColourSet ColourSet(const pugi::xml_node& node)
+{
+    static const char* const kSlotNames[kListColourSlotCount] = { "fontclr", "fontclrhi", "fontclrsel",
+        "disbfontclr", "backclr", "backclrhi", "backclrsel", "disbbackclr", "drawclr", "drawclrhi", "drawclrsel",
+        "disbdrawclr", "bdrclr", "bdrclrhi", "bdrclrsel", "disbbdrclr" };
+    ListColourSet colours;
+    const pugi::xml_node set = node.child("COLOURSET");
+    for (pugi::xml_node colour = set.child("COLOUR"); colour; colour = colour.next_sibling("COLOUR"))
+    {
+        const pugi::xml_attribute attribute = colour.first_attribute();
+        if (!attribute || attribute.next_attribute())
+            continue;
+        for (int slot = 0; slot < kListColourSlotCount; ++slot)
+        {
+            if (std::strcmp(attribute.name(), kSlotNames[slot]) != 0)
+                continue;
+            COLORREF value = 0;
+            if (Colour(colour, kSlotNames[slot], value))
+                colours[slot + 1] = value;
+            break;
+        }
+    }
+    return colours;
+}
+
+CVScrollValues VScroll(const pugi::xml_node& node, bool* present)
+{
+    const pugi::xml_node scroll = node.child("VSCROLL");
+    if (present)
+        *present = !scroll.empty();
+    CVScrollValues values;
+    if (!scroll)
+        return values;
+    values.m_pTop = Picture(scroll, -1, "VSBMP_TOP");
+    values.m_pUpArrow = Picture(scroll, -1, "VSBMP_AUP");
+    values.m_pSpine = Picture(scroll, -1, "VSBMP_SPN");
+    values.m_pThumb = Picture(scroll, -1, "VSBMP_TMB");
+    values.m_pDownArrow = Picture(scroll, -1, "VSBMP_ADN");
+    values.m_pBottom = Picture(scroll, -1, "VSBMP_BOT");
+    values.m_borderWidth = Integer(scroll, "bdrwidth");
+    return values;
+}
+
+bool FillInfo(const pugi::xml_node& node, CRect& rect, COLORREF& fill, COLORREF& back)
+{
+    const pugi::xml_node info = node.child("FILLINFO");
+    if (!info)
+        return false;
+    rect = Rect(info, -1);
+    fill = 0xFFFFFF;
+    back = 0;
+    Colour(info, "fillclr", fill);
+    Colour(info, "backclr", back);
+    return true;
 }
 
 CString ApplyCase(const CString& text, int caseMode)

@@ -5,6 +5,7 @@
 #include "CBitmap.h"
 #include "CGUIItems.h"
 #include "CRect.h"
+#include "CListPanelSettings.h"
 #include "CString.h"
 
 #include <pugixml.hpp>
@@ -60,6 +61,14 @@ std::unique_ptr<CBmpInfo> BmpInfo(const pugi::xml_node& node);
 // The FONT item fontid names among the items built so far: an override naming a known font
 // is used as it is, otherwise the page's font passes through the language's replacement.
 CFontItem* Font(const pugi::xml_node& node, int id, const CGUIItems& items);
+// The COLOURSET child: one colour per COLOUR element whose one attribute names a slot
+// (fontclr, ..., disbbdrclr); other attributes and unknown colours are left out.
+ListColourSet ColourSet(const pugi::xml_node& node);
+// The VSCROLL child's pictures and border width; present is false without the child.
+CVScrollValues VScroll(const pugi::xml_node& node, bool* present = nullptr);
+// The FILLINFO child: its RECT, fillclr (default white) and backclr (default black);
+// false without the child.
+bool FillInfo(const pugi::xml_node& node, CRect& rect, COLORREF& fill, COLORREF& back);
 // A text as shown: translated through the active language, then the case mode applied.
 CString ApplyCase(const CString& text, int caseMode);
 }

@@ -43,14 +43,14 @@ BLACK = (0, 0, 0)
 
 def background(x, y):
     if y < 48:
-        return mix((40, 70, 120), (70, 110, 170), x / 480)
+        return mix((40, 70, 120), (70, 110, 170), x / 720)
     if 60 <= y < 62:
         return (90, 140, 200)
     return mix((26, 30, 40), (44, 50, 66), y / 320)
 
 
 def mask(x, y):
-    return BLACK if rounded(480, 320, 18, x, y) else WHITE
+    return BLACK if rounded(720, 320, 18, x, y) else WHITE
 
 
 def button(top, bottom, edge):
@@ -112,9 +112,55 @@ def key_glyph_mask(x, y):
     return BLACK if up_arrow(x, y) else WHITE
 
 
+def solid(colour):
+    return lambda x, y: colour
+
+
+def scroll_arrow(down):
+    # A 12 by 12 square with a triangle pointing up or down.
+    def pixel(x, y):
+        row = 11 - y if down else y
+        if 3 <= row <= 8 and abs(x - 5.5) <= (row - 3) * 0.9 + 0.5:
+            return (230, 230, 230)
+        return (70, 80, 100)
+    return pixel
+
+
+def scroll_thumb(x, y):
+    if x in (0, 11) or y in (0, 19):
+        return (40, 50, 70)
+    return (140, 160, 200)
+
+
+def stage_frame(edge):
+    def pixel(x, y):
+        if x < 2 or x > 97 or y < 2 or y > 67:
+            return edge
+        return mix((30, 36, 50), (20, 24, 34), y / 70)
+    return pixel
+
+
+def stage_box(edge):
+    def pixel(x, y):
+        if x in (0, 59) or y in (0, 21):
+            return edge
+        return (0, 0, 0)
+    return pixel
+
+
 PICTURES = {
-    "gallery_bg.bmp": (480, 320, background),
-    "gallery_mask.bmp": (480, 320, mask),
+    "gallery_bg.bmp": (720, 320, background),
+    "gallery_mask.bmp": (720, 320, mask),
+    "vscroll_top.bmp": (12, 4, solid((50, 56, 72))),
+    "vscroll_up.bmp": (12, 12, scroll_arrow(False)),
+    "vscroll_spine.bmp": (12, 6, solid((36, 40, 52))),
+    "vscroll_thumb.bmp": (12, 20, scroll_thumb),
+    "vscroll_down.bmp": (12, 12, scroll_arrow(True)),
+    "vscroll_bottom.bmp": (12, 4, solid((50, 56, 72))),
+    "stage_frame.bmp": (100, 70, stage_frame((90, 110, 150))),
+    "stage_frame_sel.bmp": (100, 70, stage_frame((240, 200, 60))),
+    "stage_box.bmp": (60, 22, stage_box((120, 120, 120))),
+    "stageSelected.bmp": (60, 22, stage_box((240, 200, 60))),
     "button_n.bmp": (120, 32, button((70, 90, 130), (45, 60, 95), (110, 140, 190))),
     "button_o.bmp": (120, 32, button((100, 140, 200), (70, 105, 160), (170, 200, 240))),
     "button_d.bmp": (120, 32, button((30, 45, 80), (50, 70, 110), (90, 120, 170))),

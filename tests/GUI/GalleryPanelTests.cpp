@@ -3,12 +3,17 @@
 #include "CBitmapBtn.h"
 #include "CBitmapItem.h"
 #include "CBitmapWindow.h"
+#include "CDPIStageWindow.h"
+#include "CDropdownListItem.h"
 #include "CEditItem.h"
 #include "CEditItemSingleKeyInputMMO.h"
 #include "CKeyboardDef.h"
 #include "CKeyboardKeyItem.h"
+#include "CListPanelItem.h"
+#include "CListPanelStatic.h"
 #include "CRawInputDevices.h"
 #include "CPopupBox.h"
+#include "CProgressPanelItem.h"
 #include "CRgn.h"
 #include "CSkinResourceList.h"
 #include "CTextItem.h"
@@ -16,6 +21,7 @@
 #include "GUIMessages.h"
 #include "GUIPanelResource.h"
 #include "ItemBuilders.h"
+#include "ModalDriver.h"
 #include "Utf8.h"
 #include "Vocabulary.h"
 #include "WindowTestSupport.h"
@@ -37,6 +43,17 @@ public:
     std::function<void(HWND)> m_onValueChanged;
     std::vector<UINT> m_keyMessages;
     std::vector<int> m_keyIds;
+    struct Private
+    {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    std::vector<Private> m_private;
+    int CountOf(UINT message) const
+    {
+        return static_cast<int>(std::count_if(m_private.begin(), m_private.end(), [&](const Private& p) { return p.message == message; }));
+    }
 
     CGalleryPanel() : CPopupBox(IDD_GUIPANEL, L"GalleryPage.xml", nullptr) {}
 
@@ -57,6 +74,9 @@ protected:
         }
         if (message == WM_GUI_ITEM_VALUE_CHANGED && m_onValueChanged)
             m_onValueChanged(reinterpret_cast<HWND>(lParam));
+        if (message == WM_GUI_DROPDOWN_SELCHANGE || message == WM_GUI_DROPDOWN_CLICKED || message == WM_GUI_DPISTAGE_SELECTED ||
+            message == WM_GUI_LISTPANELSTATIC_CLICK)
+            m_private.push_back({ message, wParam, lParam });
         if (message == WM_GUI_EDIT_CHANGED)
             m_editChanges.push_back(reinterpret_cast<HWND>(lParam));
         if (message == WM_COMMAND && lParam)
@@ -124,7 +144,7 @@ TEST_F(GalleryPanelTest, PanelIsItsBackgroundsSizeWithItsMasksRegion)
     ASSERT_TRUE(Show(panel));
     CRect rect;
     panel.GetWindowRect(&rect);
-    EXPECT_EQ(rect, CRect(0, 0, 480, 320));
+    EXPECT_EQ(rect, CRect(0, 0, 720, 320));
     ASSERT_NE(panel.GetMask(), nullptr);
 
     CRgn expected(CreateRegionFromBitmap(FindSkinPicture(L"gallery_mask.bmp")->GetHandle()));
@@ -508,7 +528,7 @@ TEST_F(GalleryPanelTest, RecreatingTheWindowLoadsThePageOnce)
     EXPECT_EQ(panel.GetItems().GetCount(), count);
     CRect rect;
     panel.GetWindowRect(&rect);
-    EXPECT_EQ(rect.Size(), CSize(480, 320));
+    EXPECT_EQ(rect.Size(), CSize(720, 320));
 }
 
 TEST_F(GalleryPanelTest, PanelWithoutItsPageKeepsItsTemplateSize)
@@ -525,4 +545,164 @@ TEST_F(GalleryPanelTest, PanelWithoutItsPageKeepsItsTemplateSize)
     panel.ShowWindow(SW_SHOWNOACTIVATE);
     panel.UpdateWindow();
     WindowTest::PumpFor(50);
+}
+
+TEST_F(GalleryPanelTest, DropdownOfTheGalleryScrollsToItsLastEntryAndOpensItsSecondLevel)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* dropdown = panel.Find<CDropdownListItem>(L"LIST_KEYMAP_DROPDOWN", GUIKIND_DROPDOWN);
+    auto* more = panel.Find<CListPanelItem>(L"LISTPANEL_ASSIGNSUBMENU_MORE", GUIKIND_LISTPANELITEM);
+    ASSERT_TRUE(dropdown && more);
+    ASSERT_EQ(dropdown->GetCount(), 25);
+    ASSERT_EQ(dropdown->GetItemText(24), L"$More");
+    dropdown->GetEntry(24)->m_pSubList = more;
+    const DWORD thread = ::GetCurrentThreadId();
+    CString screenshot = GetModuleFolder() + L"GalleryDropdownOpen.bmp";
+    bool saved = false;
+    POINT box = { 100, 11 };
+    dropdown->ClientToScreen(&box);
+    ModalTest::CScript script([&] {
+        ModalTest::ClickScreen(box);
+        HWND list = ModalTest::WaitForPanels(thread, 1);
+        POINT row = {};
+        ModalTest::RowCentre(list, 1, row);
+        WindowTest::MoveMouseTo(row);
+        for (int notch = 0; notch < 30; ++notch)
+            ModalTest::TurnWheel(-WHEEL_DELTA);
+        ::Sleep(200);
+        ModalTest::ClickRow(list, 24);
+        HWND second = ModalTest::WaitForPanels(thread, 2);
+        ModalTest::RowCentre(second, 1, row);
+        WindowTest::MoveMouseTo(row);
+        ::Sleep(200);
+        saved = WindowTest::SaveScreenshot(screenshot);
+        ModalTest::ClickRow(second, 1);
+        ModalTest::WaitForNoPanel(thread);
+    });
+    script.Finish();
+    EXPECT_TRUE(saved);
+    ASSERT_EQ(panel.CountOf(WM_GUI_DROPDOWN_SELCHANGE), 1);
+    EXPECT_EQ(panel.m_private.back().wParam, 24u);
+    EXPECT_EQ(dropdown->GetDisplayText(), L"$More: $Keystroke");
+}
+
+TEST_F(GalleryPanelTest, PopupMenuOfThreeLevelsGivesThePath)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* menu = panel.Find<CListPanelItem>(L"LISTPANEL_PROFILEOPTIONS", GUIKIND_LISTPANELITEM);
+    auto* more = panel.Find<CListPanelItem>(L"LISTPANEL_ASSIGNSUBMENU_MORE", GUIKIND_LISTPANELITEM);
+    auto* mouse = panel.Find<CListPanelItem>(L"LISTPANEL_ASSIGNSUBMENU_MOUSE", GUIKIND_LISTPANELITEM);
+    ASSERT_TRUE(menu && more && mouse);
+    EXPECT_EQ(menu->m_entries[0].m_tipText, L"Opens the next level");
+    menu->m_entries[0].m_pSubList = more;
+    more->m_entries[0].m_pSubList = mouse;
+    const DWORD thread = ::GetCurrentThreadId();
+    std::vector<CString> path;
+    ModalTest::CScript script([&] {
+        ModalTest::ClickRow(ModalTest::WaitForPanels(thread, 1), 0);
+        ModalTest::ClickRow(ModalTest::WaitForPanels(thread, 2), 0);
+        ModalTest::ClickRow(ModalTest::WaitForPanels(thread, 3), 1);
+        ModalTest::WaitForNoPanel(thread);
+    });
+    const int result = menu->Popup(0, &panel, &path, 490, 230);
+    script.Finish();
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(path, (std::vector<CString>{ L"$More", L"$MouseButton", L"$doubleclick" }));
+}
+
+TEST_F(GalleryPanelTest, ProgressPanelKeepsItsPercentInsideTheRange)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* progress = panel.Find<CProgressPanelItem>(L"TEXT_PROGRESS_MESSAGE", GUIKIND_PROGRESSITEM);
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->CProgressPanel::IsWindow());
+    EXPECT_EQ(static_cast<CGUIItem*>(progress)->m_hWnd, nullptr) << "the item record carries no window";
+    EXPECT_EQ(progress->GetText(L"pp_status"), L"GalleryPage.xml");
+    struct Case
+    {
+        int value;
+        int percent;
+        const wchar_t* text;
+        int fill;
+    } cases[] = { { 150, 100, L"100%", 200 }, { -20, 0, L"0%", 0 }, { 50, 50, L"50%", 100 } };
+    for (const Case& c : cases)
+    {
+        progress->SetPercent(c.value);
+        EXPECT_EQ(progress->GetPercent(), c.percent) << c.value;
+        EXPECT_EQ(progress->GetText(L"PP_PERCENT"), c.text) << c.value;
+        EXPECT_EQ(progress->GetFillBar().GetFillPosition(), c.fill) << c.value;
+    }
+    progress->SetPercent(0);
+    progress->Bounce();
+    EXPECT_EQ(progress->GetDirection(), 1) << "an idle panel starts moving upwards";
+    progress->Bounce();
+    EXPECT_EQ(progress->GetPercent(), 1);
+    WindowTest::PumpFor(50);
+}
+
+TEST_F(GalleryPanelTest, StageTileIsSelectedByOneClickOnly)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* first = panel.Find<CDPIStageWindow>(L"DPISTAGEWINDOW_01", GUIKIND_DPISTAGE);
+    auto* second = panel.Find<CDPIStageWindow>(L"DPISTAGEWINDOW_02", GUIKIND_DPISTAGE);
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->GetHeading(), L"Stage 1");
+    EXPECT_EQ(second->GetHeading(), L"STAGE 2");
+    first->SetStageIndex(1);
+    first->SetSingleValue(800);
+    ASSERT_TRUE(WindowTest::ClickAt(first->m_hWnd, CentreOf(first->m_hWnd)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return panel.CountOf(WM_GUI_DPISTAGE_SELECTED) == 1; }));
+    EXPECT_TRUE(first->IsSelected());
+    EXPECT_EQ(panel.m_private.back().wParam, 1u);
+    EXPECT_EQ(panel.m_private.back().lParam, GetGUIItemId(L"DPISTAGEWINDOW_01"));
+    ASSERT_TRUE(WindowTest::ClickAt(first->m_hWnd, CentreOf(first->m_hWnd)));
+    WindowTest::PumpFor(100);
+    EXPECT_EQ(panel.CountOf(WM_GUI_DPISTAGE_SELECTED), 1) << "a selected tile sends nothing";
+    EXPECT_EQ(WindowTest::ScreenPixel(first->m_hWnd, CPoint(0, 30)), RGB(240, 200, 60)) << "the selected frame";
+    EXPECT_EQ(WindowTest::ScreenPixel(second->m_hWnd, CPoint(0, 30)), RGB(90, 110, 150));
+}
+
+TEST_F(GalleryPanelTest, InlineListReportsClicksOnRowsThatAreNotDisabled)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* mouse = panel.Find<CListPanelItem>(L"LISTPANEL_ASSIGNSUBMENU_MOUSE", GUIKIND_LISTPANELITEM);
+    ASSERT_NE(mouse, nullptr);
+    std::vector<CListEntry> entries = mouse->m_entries;
+    entries.push_back(CListEntry(L"$disabled"));
+    entries.back().m_disabled = true;
+    mouse->SetEntries(entries);
+    const int id = GetGUIItemId(L"LIST_GLOBALMACROLIST");
+    ASSERT_TRUE(mouse->CreateStaticList(id, CRect(490, 220, 630, 300), &panel));
+    CListPanelStatic* list = mouse->GetInlineList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->GetItemCount(), 3);
+    list->SetSelection(0);
+
+    auto rowCentre = [&](int row) {
+        CRect rect;
+        list->GetItemRect(row, &rect, LVIR_BOUNDS);
+        return CPoint(40, (rect.top + rect.bottom) / 2);
+    };
+    ASSERT_TRUE(WindowTest::ClickAt(list->m_hWnd, rowCentre(1)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return panel.CountOf(WM_GUI_LISTPANELSTATIC_CLICK) == 1; }));
+    EXPECT_EQ(list->GetHotRow(), 1);
+    EXPECT_EQ(panel.m_private.back().lParam, id);
+    EXPECT_EQ(panel.m_private.back().wParam, list->MapIndexToID(1));
+    ASSERT_TRUE(WindowTest::ClickAt(list->m_hWnd, rowCentre(2)));
+    WindowTest::PumpFor(100);
+    EXPECT_EQ(panel.CountOf(WM_GUI_LISTPANELSTATIC_CLICK), 1) << "the disabled row";
+    EXPECT_EQ(list->GetHotRow(), 1) << "a disabled row never becomes hot";
+    WindowTest::MoveMouseTo(CPoint(5, 5));
+    EXPECT_TRUE(WindowTest::PumpUntil([&] { return list->GetHotRow() == -1; })) << "leaving the list releases it";
+
+    entries.resize(1);
+    mouse->SetEntries(entries);
+    EXPECT_EQ(list->GetItemCount(), 1) << "new entries refill the inline list";
+    mouse->Show(false);
+    EXPECT_FALSE(list->IsWindowVisible());
 }

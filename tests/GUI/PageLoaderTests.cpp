@@ -1,9 +1,11 @@
 #include "CBitmapBtn.h"
 #include "CBitmapItem.h"
 #include "CBmpInfo.h"
+#include "CDropdownListItem.h"
 #include "CFontItem.h"
 #include "CKeyboardKeyItem.h"
 #include "CLangTable.h"
+#include "CListPanelItem.h"
 #include "CPanelBitmap.h"
 #include "CTextItem.h"
 #include "GUIPageLoader.h"
@@ -315,4 +317,70 @@ TEST_F(PageLoaderTest, FontsAndUnknownColours)
     auto* text = Find<CTextItem>(L"TEXT_SLCT_SHIFT", GUIKIND_TEXTITEM);
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->GetFont(), nullptr) << "a font the page does not list is no font";
+}
+
+TEST_F(PageLoaderTest, ListBuildersReadColourSetsScrollBarsAndEntries)
+{
+    m_folder.Write(L"skins\tall.bmp", MakeBmpFile(14, 20, RGB(0, 0, 0)));
+    ASSERT_TRUE(Load(std::string(kPanelHead) + R"(
+        <LISTLIST>
+            <COMBO name="LIST_DROPDOWN_POPUP"><CBOX><RECT left="1" top="2" right="100" bottom="20"/></CBOX></COMBO>
+            <COMBO name="LIST_KEYMAP_DROPDOWN" bdrwidth="2" rmargin="7">
+                <COLOURSET>
+                    <COLOUR backclr="RED"/>
+                    <COLOUR bdrclrsel="BLUE"/>
+                    <COLOUR shadowclr="GREEN"/>
+                    <COLOUR fontclr="WHITE" backclrhi="WHITE"/>
+                    <COLOUR drawclr="NOSUCHCOLOUR"/>
+                </COLOURSET>
+                <CBOX><RECT left="10" top="20" right="100" bottom="20"/></CBOX>
+                <CLIST height="90">
+                    <VSCROLL bdrwidth="2"><VSBMP_TOP>white.bmp</VSBMP_TOP><VSBMP_TMB>tall.bmp</VSBMP_TMB></VSCROLL>
+                </CLIST>
+                <COMBOITEMS><COMBOITEM> $cut </COMBOITEM><COMBOITEM>$copy</COMBOITEM></COMBOITEMS>
+            </COMBO>
+        </LISTLIST>
+        <LISTPANELLIST>
+            <LISTPANEL name="LISTPANEL_PROFILEOPTIONS" tooltip="$tip">
+                <RECT left="0" top="0" right="150" bottom="60"/>
+                <LISTPANELITEMS>
+                    <LISTPANELITEM tooltip="$first">$cut</LISTPANELITEM>
+                    <LISTPANELITEM>$paste</LISTPANELITEM>
+                </LISTPANELITEMS>
+            </LISTPANEL>
+            <LISTPANEL name="LISTPANEL_MACROOPTIONS_DELAY"><CLIST dynamic="0" height="44"/></LISTPANEL>
+        </LISTPANELLIST>
+    </GUIPANEL>)"));
+    EXPECT_EQ(Find<CDropdownListItem>(L"LIST_DROPDOWN_POPUP", GUIKIND_DROPDOWN), nullptr) << "a COMBO needs its CLIST";
+    auto* dropdown = Find<CDropdownListItem>(L"LIST_KEYMAP_DROPDOWN", GUIKIND_DROPDOWN);
+    ASSERT_NE(dropdown, nullptr);
+    EXPECT_EQ(dropdown->GetSlotColour(5), 0x0000FFu);
+    EXPECT_EQ(dropdown->GetSlotColour(15), 0xFF0000u);
+    EXPECT_EQ(dropdown->GetSlotColour(1), 0u) << "a COLOUR with two attributes is left out";
+    EXPECT_EQ(dropdown->GetSlotColour(9), 0u) << "an unknown colour is left out";
+    EXPECT_EQ(dropdown->GetBorderWidth(), 2);
+    EXPECT_EQ(dropdown->GetRightMargin(), 7);
+    EXPECT_EQ(dropdown->GetListHeight(), 90);
+    EXPECT_EQ(dropdown->GetScrollWidth(), 2 + 30) << "the border plus the widest picture";
+    EXPECT_EQ(dropdown->GetCount(), 2);
+    EXPECT_EQ(dropdown->GetItemText(0), L"$cut");
+    CRect rect;
+    dropdown->GetWindowRect(&rect);
+    m_owner.ScreenToClient(&rect);
+    EXPECT_EQ(rect, CRect(10, 20, 110, 40));
+
+    auto* menu = Find<CListPanelItem>(L"LISTPANEL_PROFILEOPTIONS", GUIKIND_LISTPANELITEM);
+    auto* delay = Find<CListPanelItem>(L"LISTPANEL_MACROOPTIONS_DELAY", GUIKIND_LISTPANELITEM);
+    ASSERT_TRUE(menu && delay);
+    EXPECT_FALSE(menu->HasWindow());
+    EXPECT_EQ(menu->m_settings.m_width, 150);
+    EXPECT_TRUE(menu->m_dynamic);
+    EXPECT_EQ(menu->m_settings.m_borderWidth, 1);
+    EXPECT_EQ(menu->m_settings.m_scrollWidth, 0);
+    EXPECT_EQ(menu->m_settings.m_defaultTipText, L"$tip");
+    ASSERT_EQ(menu->GetCount(), 2);
+    EXPECT_EQ(menu->m_entries[0].m_tipText, L"$first");
+    EXPECT_EQ(menu->m_entries[1].m_text, L"$paste");
+    EXPECT_FALSE(delay->m_dynamic);
+    EXPECT_EQ(delay->m_settings.m_defaultHeight, 44);
 }

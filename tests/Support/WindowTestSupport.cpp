@@ -96,6 +96,56 @@ bool BringToForeground(HWND wnd)
     return PumpUntil([&] { return ::GetForegroundWindow() == wnd; }, 2000);
 }
 
+bool SaveScreenshot(const wchar_t* path)
+{
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof(info);
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    info.biSizeImage = stride * static_cast<DWORD>(height);
+    void* bits = nullptr;
+    HDC screen = ::GetDC(nullptr);
+    if (!screen)
+        return false;
+    HBITMAP bitmap = ::CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = ::CreateCompatibleDC(screen);
+    bool copied = false;
+    if (bitmap && memory)
+    {
+        HGDIOBJ old = ::SelectObject(memory, bitmap);
+        copied = ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY) != FALSE;
+        ::SelectObject(memory, old);
+    }
+    bool written = false;
+    if (copied)
+    {
+        BITMAPFILEHEADER file = {};
+        file.bfType = 0x4D42;
+        file.bfOffBits = sizeof(file) + sizeof(info);
+        file.bfSize = file.bfOffBits + info.biSizeImage;
+        HANDLE out = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (out != INVALID_HANDLE_VALUE)
+        {
+            DWORD done = 0;
+            written = ::WriteFile(out, &file, sizeof(file), &done, nullptr) && ::WriteFile(out, &info, sizeof(info), &done, nullptr) &&
+                ::WriteFile(out, bits, info.biSizeImage, &done, nullptr);
+            ::CloseHandle(out);
+        }
+    }
+    if (memory)
+        ::DeleteDC(memory);
+    if (bitmap)
+        ::DeleteObject(bitmap);
+    ::ReleaseDC(nullptr, screen);
+    return written;
+}
+
 COLORREF ScreenPixel(HWND wnd, POINT clientPoint)
 {
     POINT screen = clientPoint;

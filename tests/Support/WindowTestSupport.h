@@ -24,6 +24,9 @@ void TapKey(WORD virtualKey);
 // Makes the window the foreground window, so that it receives the keyboard input.
 bool BringToForeground(HWND wnd);
 
+// Saves the whole screen as a 24-bit BMP file; false when it cannot be read or written.
+bool SaveScreenshot(const wchar_t* path);
+
 // The colour of a screen pixel as the window shows it (CLR_INVALID on failure).
 COLORREF ScreenPixel(HWND wnd, POINT clientPoint);
 }
