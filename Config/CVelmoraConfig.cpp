@@ -4,6 +4,7 @@
 #include "GuidText.h"
 #include "KeyId.h"
 #include "KeypadButtons.h"
+#include "NamedReferences.h"
 
 #include <vector>
 
@@ -863,4 +864,7 @@ void CVelmoraConfig::AcceptWritten(const IKeypadConfig* written)
     m_trackedRangeValue.AcceptFrom(snapshot->m_trackedRangeValue);
     m_trackedPercentValue.AcceptFrom(snapshot->m_trackedPercentValue);
     m_trackedValue.AcceptFrom(snapshot->m_trackedValue);
+    // Items the write created now have ids: assignments that still name them take the
+    // by-id form, as the write sent them.
+    ResolveNamedAssignments(*this);
 }
