@@ -1,5 +1,6 @@
 #include "CKvCallbacks.h"
 
+#include "CInterfacePins.h"
 #include "CKvEventSinks.h"
 
 #include <objbase.h>
@@ -16,12 +17,19 @@ class CCallbackList
 {
     std::vector<std::unique_ptr<IKvCallback>> m_callbacks;
     HRESULT m_com;
+    // The service calls this process's sinks; their interfaces stay registered for good.
+    CInterfacePins m_pins;
 
 public:
-    CCallbackList() : m_com(CoInitialize(nullptr)) {}
+    CCallbackList() : m_com(CoInitialize(nullptr))
+    {
+        if (SUCCEEDED(m_com))
+            PinSinkInterfaces();
+    }
     ~CCallbackList()
     {
         Clear();
+        m_pins.ReleaseAll();
         if (SUCCEEDED(m_com))
             CoUninitialize();
     }
@@ -50,6 +58,20 @@ public:
     {
         while (!m_callbacks.empty())
             m_callbacks.pop_back();
+    }
+
+private:
+    // A pin that cannot be made costs only that protection: the sinks work without it.
+    void PinSinkInterfaces()
+    {
+        CComPtr<IUnknown> keymapSink;
+        keymapSink.Attach(new CKvKeymapEventSink(nullptr));
+        CComPtr<IUnknown> profileSink;
+        profileSink.Attach(new CKvProfileEventSink(nullptr));
+        if (FAILED(m_pins.Add(keymapSink.Get(), IID_IUnknown)) ||
+            FAILED(m_pins.Add(keymapSink.Get(), IID__IKeyMapManagerEvents)) ||
+            FAILED(m_pins.Add(profileSink.Get(), IID__IProfileManagerEvents)))
+            OutputDebugStringW(L"KavroVelmora: the event sinks' interfaces could not be pinned\n");
     }
 };
 

@@ -6,6 +6,10 @@
 #include <unknwn.h>
 
 #include <atomic>
+#include <vector>
+
+// The service's COM objects alive now, for the state dump.
+inline std::atomic<LONG> g_liveObjects{ 0 };
 
 template <class First, class... Rest>
 class CUnknownImpl : public First, public Rest...
@@ -14,10 +18,12 @@ class CUnknownImpl : public First, public Rest...
     std::atomic<LONG> m_refs{ 1 };
 
 public:
-    CUnknownImpl() = default;
+    using FirstInterface = First;
+
+    CUnknownImpl() { ++g_liveObjects; }
     CUnknownImpl(const CUnknownImpl&) = delete;
     CUnknownImpl& operator=(const CUnknownImpl&) = delete;
-    virtual ~CUnknownImpl() = default;
+    virtual ~CUnknownImpl() { --g_liveObjects; }
 
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override
     {
@@ -31,6 +37,9 @@ public:
         AddRef();
         return S_OK;
     }
+
+    // Every interface id QueryInterface answers, IUnknown first.
+    static std::vector<IID> InterfaceIds() { return { IID_IUnknown, __uuidof(First), __uuidof(Rest)... }; }
 
     STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++m_refs); }
 

@@ -5,6 +5,7 @@
 #include "CKeypadModel.h"
 #include "CServerRegistration.h"
 #include "DeviceService.h"
+#include "ServicePins.h"
 
 #include <objbase.h>
 #include <shellapi.h>
@@ -104,6 +105,11 @@ int Serve()
     if (!shutdown)
         return Report(L"cannot create the shutdown event");
 
+    // Before the first client can call, and until the process ends.
+    CInterfacePins pins;
+    if (FAILED(PinServiceInterfaces(pins)))
+        return Report(L"cannot keep the service's interfaces registered");
+
     CKeypadModel& model = CKeypadModel::Instance();
     model.Start(statePath, shutdown.get());
     auto* factory = new CClassFactory();
@@ -120,6 +126,7 @@ int Serve()
     // The shutdown call's answer is still on its way to the control tool.
     Sleep(200);
     model.Stop();
+    pins.ReleaseAll();
     return 0;
 }
 
