@@ -1,6 +1,6 @@
 // Classes in this file:
 //   CPopupBox - the base of every popup: a skinned panel from its own page, which binds its
-//               items before the dialog initialises.
+//               items before the dialog initialises and opens centred on its owner.
 #pragma once
 
 #include "CGUIPanel.h"
@@ -14,9 +14,10 @@ public:
 protected:
     // Implementation
     void InitItems() override {}
-    bool OnInitDialog() override
-    {
-        InitItems();
-        return CGUIPanel::OnInitDialog();
-    }
+    bool OnInitDialog() override;
+
+private:
+    // A top-level popup is centred on its owner, or on the work area of its monitor when it
+    // has none, and kept inside that work area.
+    void CentreOnOwner();
 };

@@ -38,7 +38,7 @@ public:
     std::vector<UINT> m_keyMessages;
     std::vector<int> m_keyIds;
 
-    CGalleryPanel() : CPopupBox(IDD_GUIPANEL, L"GalleryPage.xml", nullptr) {}
+    explicit CGalleryPanel(CWnd* owner = nullptr) : CPopupBox(IDD_GUIPANEL, L"GalleryPage.xml", owner) {}
 
     template <class T>
     T* Find(const wchar_t* name, int kind)
@@ -124,7 +124,7 @@ TEST_F(GalleryPanelTest, PanelIsItsBackgroundsSizeWithItsMasksRegion)
     ASSERT_TRUE(Show(panel));
     CRect rect;
     panel.GetWindowRect(&rect);
-    EXPECT_EQ(rect, CRect(0, 0, 480, 320));
+    EXPECT_EQ(rect.Size(), CSize(480, 320));
     ASSERT_NE(panel.GetMask(), nullptr);
 
     CRgn expected(CreateRegionFromBitmap(FindSkinPicture(L"gallery_mask.bmp")->GetHandle()));
@@ -525,4 +525,26 @@ TEST_F(GalleryPanelTest, PanelWithoutItsPageKeepsItsTemplateSize)
     panel.ShowWindow(SW_SHOWNOACTIVATE);
     panel.UpdateWindow();
     WindowTest::PumpFor(50);
+}
+
+TEST_F(GalleryPanelTest, APopupOpensCentredOnItsOwnerOrElseOnTheScreen)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"Owner", WS_POPUP | WS_VISIBLE, CRect(300, 200, 1100, 800), nullptr, nullptr));
+    CGalleryPanel owned(&owner);
+    ASSERT_TRUE(Show(owned));
+    CRect rect;
+    owned.GetWindowRect(&rect);
+    EXPECT_EQ(rect, CRect(460, 340, 940, 660)) << "the owner's centre is (700, 500)";
+    owned.DestroyWindow();
+    owner.DestroyWindow();
+
+    CGalleryPanel alone;
+    ASSERT_TRUE(Show(alone));
+    alone.GetWindowRect(&rect);
+    RECT work = {};
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+    EXPECT_EQ(rect.left, work.left + (work.right - work.left - 480) / 2);
+    EXPECT_EQ(rect.top, work.top + (work.bottom - work.top - 320) / 2);
+    alone.DestroyWindow();
 }
