@@ -965,3 +965,95 @@ TEST_F(Keypad, AKeymapWriteThatSendsNoKeyRecordFails)
     EXPECT_EQ(CountOf(CallLog(), L"IKeyAssignments::SetAssignments"), 0);
     EXPECT_TRUE(m_store->IsChanged());
 }
+
+namespace
+{
+// A hidden window that counts the end-of-write messages it receives.
+class SyncDoneWindow
+{
+public:
+    static std::vector<WPARAM> s_results;
+    HWND m_wnd = nullptr;
+
+    SyncDoneWindow()
+    {
+        WNDCLASSW windowClass = {};
+        windowClass.lpfnWndProc = Proc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"SyncDoneWindow";
+        RegisterClassW(&windowClass);
+        m_wnd = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+            windowClass.hInstance, nullptr);
+        s_results.clear();
+    }
+    ~SyncDoneWindow()
+    {
+        if (m_wnd)
+            DestroyWindow(m_wnd);
+    }
+
+private:
+    static LRESULT CALLBACK Proc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_DEVICE_SYNC_DONE)
+            s_results.push_back(wParam);
+        return DefWindowProcW(wnd, message, wParam, lParam);
+    }
+};
+std::vector<WPARAM> SyncDoneWindow::s_results;
+}
+
+TEST_F(Keypad, TheEndOfAWriteReachesTheRegisteredWindowWithItsResult)
+{
+    SyncDoneWindow window;
+    ASSERT_NE(window.m_wnd, nullptr);
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    keypad.AddProgressWindow(window.m_wnd);
+    m_store->GetProfile(0)->SetName(L"Renamed");
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"IKeyAssignments::SetAssignments", E_FAIL, 0));
+    m_store->GetProfile(0)->SetName(L"Renamed again");
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(WaitIdle(keypad));
+    // WaitIdle dispatches this thread's messages while it waits; take the rest too.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+    const std::vector<WPARAM> expected = { 1, 0 };
+    EXPECT_EQ(SyncDoneWindow::s_results, expected);
+
+    keypad.RemoveProgressWindow(window.m_wnd);
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(WaitIdle(keypad));
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+    EXPECT_EQ(SyncDoneWindow::s_results.size(), 2u) << "a window taken off the list hears nothing";
+}
+
+TEST_F(Keypad, ShutdownDuringASlowWriteStopsItUnfinished)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    for (int i = 0; i < 5; ++i)
+        m_store->CreateProfile(FormatString(L"Extra %d", i));
+    ASSERT_HRESULT_SUCCEEDED(m_control->SetDelay(20));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    Sleep(200);
+    ASSERT_TRUE(keypad.IsBusy());
+    keypad.Shutdown();
+    EXPECT_FALSE(keypad.IsBusy());
+    EXPECT_EQ(keypad.GetLastSyncResult(), 0) << "a write stopped half-way is no success";
+    const size_t logged = CallLog().size();
+    Sleep(300);
+    EXPECT_EQ(CallLog().size(), logged) << "nothing writes on after the shut-down";
+    EXPECT_FALSE(keypad.FinishWrite(m_store.get()) && !m_store->IsChanged()) << "nothing unwritten is accepted";
+    ASSERT_HRESULT_SUCCEEDED(m_control->SetDelay(0));
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    EXPECT_EQ(reread.FindProfileByName(L"Extra 4"), nullptr) << "the write did not reach its end";
+}
