@@ -944,6 +944,12 @@ TEST_F(Keypad, AStaleKeymapThatStaysGivesItsNameToTheLocalOne)
     ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
     ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
     ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"", S_OK, 0));
+    // The store shows the keypad's name too, so the next write keeps it.
+    EXPECT_EQ(profile->GetKeymap(2)->GetName(), L"On the keypad");
+    EXPECT_TRUE(IsEqualGUID(profile->GetKeymap(2)->GetGUID(), kept));
+    profile->SetName(L"Renamed");
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
 
     CVelmoraConfig reread(&m_keys.table);
     CKeypad again(&m_keys.table);
