@@ -172,11 +172,13 @@ bool CKeypad::WriteProperties(IProfile* device, IKeypadProfile* profile, bool& a
     if (!GetServiceSubObject(device, IID_IProfileProperties, properties) || FAILED(device->SetName(profile->GetName())))
         return false;
     const CString application = profile->GetApplicationName();
-    // A name the keypad cannot hold is left out, and so is the automatic switch that
-    // needs it; the profile's other flags and the rest of the write still go out.
+    // A name the keypad cannot hold is left out and the automatic switch that needs it is
+    // turned off, so no older name switches to this profile; the other flags and the rest
+    // of the write still go out.
     if (application.GetLength() > kApplicationChars) {
         applicationLeftOut = true;
-        return SetFlag(properties.Get(), 2, profile->GetOption()) && SetFlag(properties.Get(), 4, profile->IsOsdEnabled());
+        return SetFlag(properties.Get(), 1, false) && SetFlag(properties.Get(), 2, profile->GetOption()) &&
+               SetFlag(properties.Get(), 4, profile->IsOsdEnabled());
     }
     wchar_t buffer[kApplicationBytes / sizeof(wchar_t)] = {};
     wmemcpy(buffer, application.GetString(), static_cast<size_t>(application.GetLength()));
