@@ -4,6 +4,7 @@
 #include "GuidText.h"
 #include "KeyId.h"
 #include "KeypadButtons.h"
+#include "NamedReferences.h"
 
 #include <vector>
 
@@ -745,7 +746,10 @@ std::unique_ptr<IKeypadConfig> CVelmoraConfig::CreateSnapshot() const
         CVelmoraProfile* copy = snapshot->AppendProfile(std::make_unique<CVelmoraProfile>(*profile));
         copy->CopyTrackingFrom(*profile);
         GUID id;
-        snapshot->m_profileSources.push_back({ *profile->GetGUID(&id), profile.get() });
+        std::vector<CString> keymapNames;
+        for (int i = 0; i < profile->GetKeymapCount(); ++i)
+            keymapNames.push_back(profile->GetKeymap(i)->GetName());
+        snapshot->m_profileSources.push_back({ *profile->GetGUID(&id), profile.get(), keymapNames });
         if (GetActiveProfile() == profile.get())
             snapshot->SetActiveProfile(copy);
     }
@@ -754,14 +758,14 @@ std::unique_ptr<IKeypadConfig> CVelmoraConfig::CreateSnapshot() const
             continue;
         snapshot->m_macros.push_back(CCatMacro(new CMacro(*entry.GetLive())));
         snapshot->m_macros.back().AcceptFrom(entry);
-        snapshot->m_macroSources.push_back({ entry.GetLive()->m_id, entry.GetLive() });
+        snapshot->m_macroSources.push_back({ entry.GetLive()->m_id, entry.GetLive(), {} });
     }
     for (const CCatKvApp& entry : m_applications) {
         if (!entry.GetLive())
             continue;
         snapshot->m_applications.push_back(CCatKvApp(new CKvApp(*entry.GetLive())));
         snapshot->m_applications.back().AcceptFrom(entry);
-        snapshot->m_applicationSources.push_back({ entry.GetLive()->m_id, entry.GetLive() });
+        snapshot->m_applicationSources.push_back({ entry.GetLive()->m_id, entry.GetLive(), {} });
     }
     snapshot->m_ledAssignments = m_ledAssignments;
     snapshot->m_trackedLedAssignments = m_trackedLedAssignments;
@@ -811,8 +815,9 @@ Entry* CVelmoraConfig::EntryOfSource(List& list, const CSnapshotSource& source)
 namespace
 {
 // Ids the device gave a copy reach the live profile and its keymaps (by position) where
-// they still have none; then the live profile takes the copy's accepted values.
-void AcceptWrittenProfile(CVelmoraProfile& live, const CVelmoraProfile& written)
+// they still have none, and so do the names the device kept for keymaps the user has not
+// renamed since; then the live profile takes the copy's accepted values.
+void AcceptWrittenProfile(CVelmoraProfile& live, const CVelmoraProfile& written, const std::vector<CString>& namesBefore)
 {
     GUID liveId;
     GUID writtenId;
@@ -820,9 +825,12 @@ void AcceptWrittenProfile(CVelmoraProfile& live, const CVelmoraProfile& written)
         live.SetGUID(writtenId);
     for (int i = 0; i < live.GetKeymapCount() && i < written.GetKeymapCount(); ++i) {
         CKeymap* keymap = live.GetKeymap(i);
-        const GUID& given = written.GetKeymap(i)->GetGUID();
-        if (IsNullGuid(keymap->GetGUID()) && !IsNullGuid(given))
-            keymap->SetGUID(given);
+        const CKeymap* copy = written.GetKeymap(i);
+        if (IsNullGuid(keymap->GetGUID()) && !IsNullGuid(copy->GetGUID()))
+            keymap->SetGUID(copy->GetGUID());
+        const size_t index = static_cast<size_t>(i);
+        if (index < namesBefore.size() && copy->GetName() != namesBefore[index] && keymap->GetName() == namesBefore[index])
+            keymap->SetName(copy->GetName());
     }
     live.AcceptFrom(written);
 }
@@ -842,8 +850,9 @@ void CVelmoraConfig::AcceptWritten(const IKeypadConfig* written)
     if (!snapshot || snapshot == this)
         return;
     for (int i = 0; i < snapshot->GetProfileCount(); ++i) {
-        if (CVelmoraProfile* live = ProfileOfSource(snapshot->m_profileSources[static_cast<size_t>(i)]))
-            AcceptWrittenProfile(*live, *snapshot->ProfileAt(i));
+        const CSnapshotSource& source = snapshot->m_profileSources[static_cast<size_t>(i)];
+        if (CVelmoraProfile* live = ProfileOfSource(source))
+            AcceptWrittenProfile(*live, *snapshot->ProfileAt(i), source.keymapNames);
     }
     for (size_t i = 0; i < snapshot->m_macros.size(); ++i) {
         if (CCatMacro* live = EntryOfSource<CCatMacro>(m_macros, snapshot->m_macroSources[i]))
@@ -863,4 +872,7 @@ void CVelmoraConfig::AcceptWritten(const IKeypadConfig* written)
     m_trackedRangeValue.AcceptFrom(snapshot->m_trackedRangeValue);
     m_trackedPercentValue.AcceptFrom(snapshot->m_trackedPercentValue);
     m_trackedValue.AcceptFrom(snapshot->m_trackedValue);
+    // Items the write created now have ids: assignments that still name them take the
+    // by-id form, as the write sent them.
+    ResolveNamedAssignments(*this);
 }

@@ -27,6 +27,8 @@ class CVelmoraConfig : public CKeypadConfig<CVelmoraProfile>, public IKeypadConf
     {
         GUID id;
         const void* item;
+        // A profile's keymap names when the snapshot was taken (none for other items).
+        std::vector<CString> keymapNames;
     };
     std::vector<CSnapshotSource> m_profileSources;
     std::vector<CSnapshotSource> m_macroSources;

@@ -254,6 +254,11 @@ bool CKeypad::FinishWrite(IKeypadConfig* config)
     return same;
 }
 
+std::vector<CString> CKeypad::GetProfilesWithoutApplication()
+{
+    return IsBusy() ? std::vector<CString>() : m_profilesWithoutApplication;
+}
+
 bool CKeypad::GetVersionText(CString& out)
 {
     out = m_versionA;
@@ -264,9 +269,7 @@ int32_t CKeypad::KeyIdOfCode(uint32_t code) const
 {
     if (!m_keys)
         return 0;
-    const uint32_t high = code >> 16;
-    const uint32_t group = high == 2 ? 1 : (high == 4 ? 2 : 0);
-    return m_keys->FindKeyByScanCode((code & 0xFFFF) | group << 16);
+    return m_keys->FindKeyByScanCode((code & 0xFFFF) | static_cast<uint32_t>(KeyGroupOfDeviceCode(code)) << 16);
 }
 
 bool CKeypad::DefaultCodeOfKey(int32_t keyId, uint32_t& code) const

@@ -21,6 +21,11 @@ class CKeypad : public CBaseDevice<IKeypadConfig*, IKeypadProfile*, CKeypad>
     // store it was taken from (compared, never followed). Kept until FinishWrite.
     std::unique_ptr<IKeypadConfig> m_written;
     const IKeypadConfig* m_writtenFrom = nullptr;
+    // Ids of the device macros the last read could not take into the store.
+    std::vector<GUID> m_skippedMacros;
+    // Names of the profiles whose application name the last write left out (written by
+    // the worker, read once it has ended).
+    std::vector<CString> m_profilesWithoutApplication;
 
 public:
     explicit CKeypad(const IKeyDefaults* keys = nullptr);
@@ -45,6 +50,7 @@ public:
     void AddProgressWindow(HWND window) override { AddWindow(window); }
     void RemoveProgressWindow(HWND window) override { RemoveWindow(window); }
     int GetStatus() override { return 0; }
+    std::vector<CString> GetProfilesWithoutApplication() override;
 
     // Attributes
     const std::vector<uint32_t>& GetKeymapButtons() const { return m_keymapButtons; }
@@ -74,13 +80,22 @@ private:
     bool LeavesOutProfileParts(uint16_t flags) const;
     bool LeavesOutAnything(uint16_t flags) const;
     bool WriteProfile(IKeypadConfig* config, IProfileManager* profiles, IKeypadProfile* profile, uint16_t flags, bool ok);
-    bool WriteProperties(IProfile* device, IKeypadProfile* profile);
+    bool WriteProperties(IProfile* device, IKeypadProfile* profile, bool& applicationLeftOut);
     bool WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile);
-    bool WriteAssignments(IKeypadConfig* config, IKeyMap* device, IKeypadProfile* profile, CKeymap* keymap);
+    bool WriteAssignments(IKeypadConfig* config, IKeyMapManager* keymaps, IKeyMap* device, IKeypadProfile* profile,
+        CKeymap* keymap);
+    // By-name assignments of the keymap take the by-id form, their items created first
+    // where they have no id yet (kept in the store being written).
+    bool ResolvePendingReferences(IKeypadConfig* config, IKeyMapManager* keymaps, IKeypadProfile* profile, CKeymap* keymap);
+    bool ResolvePendingReference(IKeypadConfig* config, IKeyMapManager* keymaps, IKeypadProfile* profile,
+        CAssignment& assignment);
+    bool CreateReferencedItem(IKeypadConfig* config, IKeyMapManager* keymaps, IKeypadProfile* profile, const CString& name,
+        int kind, GUID& id);
     bool WriteLeds(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile);
     bool WriteMacros(IKeypadConfig* config, IMacroManager* macros);
     void RemoveStaleProfiles(IKeypadConfig* config, IProfileManager* profiles);
     bool RemoveStaleMacros(IKeypadConfig* config, IMacroManager* macros);
+    bool IsSkippedMacro(const GUID& id) const;
 
     bool ReadProfileDetails(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile, bool keymapsByName);
     bool ReadProperties(IProfile* device, IKeypadProfile* profile);

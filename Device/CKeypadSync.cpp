@@ -3,6 +3,7 @@
 #include "CKeypad.h"
 
 #include "KeyTranslation.h"
+#include "NamedReferences.h"
 #include "ServiceCalls.h"
 
 #include <cstring>
@@ -59,6 +60,7 @@ bool CKeypad::WriteConfig(IKeypadConfig* config, uint16_t flags)
 {
     if (!m_device || !config)
         return false;
+    m_profilesWithoutApplication.clear();
     bool ok = true;
     if (HasFeature(1)) {
         CComPtr<IProfileManager> profiles;
@@ -148,26 +150,36 @@ bool CKeypad::WriteProfile(IKeypadConfig* config, IProfileManager* profiles, IKe
     CComPtr<IProfile> device;
     if (!GetServiceItemById(profiles, IdOf(profile), device))
         return false;
+    bool applicationLeftOut = false;
     if (ok && profileOk && HasFeature(7) && (flags & kFlagProperties))
-        profileOk = WriteProperties(device.Get(), profile);
+        profileOk = WriteProperties(device.Get(), profile, applicationLeftOut);
+    if (applicationLeftOut)
+        m_profilesWithoutApplication.push_back(profile->GetName());
     if (ok && profileOk && HasFeature(17) && (flags & kFlagKeys))
         profileOk = WriteKeymaps(config, device.Get(), profile);
     if (ok && profileOk && HasFeature(5) && (flags & kFlagLeds))
         profileOk = WriteLeds(config, device.Get(), profile);
     // A profile is accepted only when everything of it reached the device.
-    if (ok && profileOk && !IsCancelled() && !LeavesOutProfileParts(flags))
+    if (ok && profileOk && !applicationLeftOut && !IsCancelled() && !LeavesOutProfileParts(flags))
         profile->AcceptChanges();
     return ok && profileOk;
 }
 
-bool CKeypad::WriteProperties(IProfile* device, IKeypadProfile* profile)
+bool CKeypad::WriteProperties(IProfile* device, IKeypadProfile* profile, bool& applicationLeftOut)
 {
     CComPtr<IProfileProperties> properties;
+    applicationLeftOut = false;
     if (!GetServiceSubObject(device, IID_IProfileProperties, properties) || FAILED(device->SetName(profile->GetName())))
         return false;
     const CString application = profile->GetApplicationName();
-    if (application.GetLength() > kApplicationChars)
-        return false;
+    // A name the keypad cannot hold is left out and the automatic switch that needs it is
+    // turned off, so no older name switches to this profile; the other flags and the rest
+    // of the write still go out.
+    if (application.GetLength() > kApplicationChars) {
+        applicationLeftOut = true;
+        return SetFlag(properties.Get(), 1, false) && SetFlag(properties.Get(), 2, profile->GetOption()) &&
+               SetFlag(properties.Get(), 4, profile->IsOsdEnabled());
+    }
     wchar_t buffer[kApplicationBytes / sizeof(wchar_t)] = {};
     wmemcpy(buffer, application.GetString(), static_cast<size_t>(application.GetLength()));
     if (FAILED(properties->SetProperty(kPropertyApplication, reinterpret_cast<const BYTE*>(buffer), 0,
@@ -188,8 +200,17 @@ bool CKeypad::WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfi
         GUID id = {};
         if (FAILED(keymaps->Item(i, item.Receive())) || FAILED(item->GetId(&id)))
             break;
-        if (profile->FindKeymapByGUID(id) || FAILED(keymaps->Delete(item.Get())))
+        if (profile->FindKeymapByGUID(id)) {
             ++i;
+            continue;
+        }
+        if (FAILED(keymaps->Delete(item.Get()))) {
+            // The key map stays on the keypad: the local one at its place carries its name.
+            CString name;
+            if (CKeymap* local = profile->GetKeymap(static_cast<int>(i)); local && ReadServiceName(item.Get(), name))
+                local->SetName(name);
+            ++i;
+        }
     }
     for (int i = 0; i < profile->GetKeymapCount(); ++i) {
         CKeymap* keymap = profile->GetKeymap(i);
@@ -214,7 +235,8 @@ bool CKeypad::WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfi
     for (int i = 0; i < profile->GetKeymapCount() && !IsCancelled(); ++i) {
         CKeymap* keymap = profile->GetKeymap(i);
         CComPtr<IKeyMap> item;
-        if (!GetServiceItemById(keymaps.Get(), keymap->GetGUID(), item) || !WriteAssignments(config, item.Get(), profile, keymap))
+        if (!GetServiceItemById(keymaps.Get(), keymap->GetGUID(), item) ||
+            !WriteAssignments(config, keymaps.Get(), item.Get(), profile, keymap))
             return false;
     }
     CKeymap* current = profile->GetCurrentKeymap();
@@ -222,11 +244,14 @@ bool CKeypad::WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfi
     return current && GetServiceItemById(keymaps.Get(), current->GetGUID(), active) && SUCCEEDED(keymaps->SetActive(active.Get()));
 }
 
-bool CKeypad::WriteAssignments(IKeypadConfig* config, IKeyMap* device, IKeypadProfile* profile, CKeymap* keymap)
+bool CKeypad::WriteAssignments(IKeypadConfig* config, IKeyMapManager* keymaps, IKeyMap* device, IKeypadProfile* profile,
+    CKeymap* keymap)
 {
     CComPtr<IButtonAssignments> buttons;
     CComPtr<IKeyAssignments> keys;
     if (!GetServiceSubObject(device, IID_IButtonAssignments, buttons) || !GetServiceSubObject(device, IID_IKeyAssignments, keys))
+        return false;
+    if (!ResolvePendingReferences(config, keymaps, profile, keymap))
         return false;
     for (uint32_t bit : m_keymapButtons) {
         const int button = DeviceBitToButton(bit);
@@ -259,7 +284,91 @@ bool CKeypad::WriteAssignments(IKeypadConfig* config, IKeyMap* device, IKeypadPr
             return false;
         ++sent;
     }
-    return sent > 0 || m_keymapKeyCodes.empty();
+    // A key map that took no key record at all was not written.
+    return sent > 0;
+}
+
+bool CKeypad::ResolvePendingReferences(IKeypadConfig* config, IKeyMapManager* keymaps, IKeypadProfile* profile,
+    CKeymap* keymap)
+{
+    for (auto& entry : keymap->GetButtonAssignments()) {
+        if (!ResolvePendingReference(config, keymaps, profile, entry.second))
+            return false;
+    }
+    for (auto& entry : keymap->GetKeyAssignments()) {
+        if (!ResolvePendingReference(config, keymaps, profile, entry.second))
+            return false;
+    }
+    return true;
+}
+
+// The item a by-name assignment refers to is created on the device when it has no id
+// yet, and the store's item takes the new id at once: every later step of this write,
+// and every later write, then finds it by id and never creates it a second time.
+bool CKeypad::ResolvePendingReference(IKeypadConfig* config, IKeyMapManager* keymaps, IKeypadProfile* profile,
+    CAssignment& assignment)
+{
+    if (!IsNamedReferenceKind(assignment.kind))
+        return true;
+    GUID id = GUID_NULL;
+    // A name the store does not know cannot be sent: the step fails rather than send an
+    // assignment that refers to nothing.
+    if (!FindReferencedId(*config, *profile, assignment, id))
+        return false;
+    if (IsNullGuid(id) && !CreateReferencedItem(config, keymaps, profile, GetReferenceName(assignment), assignment.kind, id))
+        return false;
+    ResolveToId(assignment, id);
+    return true;
+}
+
+bool CKeypad::CreateReferencedItem(IKeypadConfig* config, IKeyMapManager* keymaps, IKeypadProfile* profile,
+    const CString& name, int kind, GUID& id)
+{
+    switch (kind) {
+    case kAssignMacroByName: {
+        CMacro* macro = config->FindMacroByName(name);
+        CComPtr<IMacroManager> macros;
+        CComPtr<IMacro> item;
+        if (!macro || !GetManager(IID_IMacroManager, macros) || FAILED(macros->Create(item.Receive())) ||
+            FAILED(item->GetId(&id)))
+            return false;
+        macro->SetGUID(id);
+        const std::vector<uint8_t> data = MacroEventsToMacroData(macro->m_events);
+        return SUCCEEDED(item->SetName(macro->GetName())) &&
+               SUCCEEDED(item->SetData(static_cast<DWORD>(data.size()), data.data()));
+    }
+    case kAssignProfileByName: {
+        IKeypadProfile* referenced = config->FindProfileByName(name);
+        CComPtr<IProfileManager> profiles;
+        CComPtr<IProfile> item;
+        if (!referenced || !GetManager(IID_IProfileManager, profiles) || FAILED(profiles->Create(item.Receive())) ||
+            FAILED(item->GetId(&id)))
+            return false;
+        referenced->SetGUID(id);
+        return SUCCEEDED(item->SetName(referenced->GetName()));
+    }
+    case kAssignKeymap31:
+    case kAssignKeymap35: {
+        CKeymap* referenced = profile->FindKeymapByName(name);
+        CComPtr<IKeyMap> item;
+        if (!referenced || FAILED(keymaps->Create(item.Receive())) || FAILED(item->GetId(&id)))
+            return false;
+        referenced->SetGUID(id);
+        return SUCCEEDED(item->SetName(referenced->GetName()));
+    }
+    case kAssignLaunchProgramByName: {
+        CKvApp* application = config->FindApplicationByName(name);
+        CComPtr<IApplicationManager> applications;
+        CComPtr<IApplication> item;
+        if (!application || !GetManager(IID_IApplicationManager, applications) ||
+            FAILED(applications->Create(item.Receive())) || FAILED(item->GetId(&id)))
+            return false;
+        application->m_id = id;
+        return SUCCEEDED(item->SetPath(application->m_path));
+    }
+    default:
+        return false;
+    }
 }
 
 bool CKeypad::WriteLeds(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile)
@@ -280,11 +389,13 @@ bool CKeypad::WriteLeds(IKeypadConfig* config, IProfile* device, IKeypadProfile*
         CComPtr<ILedColour> colour;
         if (profile->IsLedItemChanged(4, type) && SUCCEEDED(led.QueryInterface(IID_ILedColour, colour)))
             colour->Set(config->GetLedColour(type, profile));
+        // Brightness and effect go out changed or not, so an import or a reset on the
+        // keypad never leaves it with other values than the store shows.
         CComPtr<ILedBrightness> brightness;
-        if (profile->IsLedItemChanged(5, type) && SUCCEEDED(led.QueryInterface(IID_ILedBrightness, brightness)))
+        if (SUCCEEDED(led.QueryInterface(IID_ILedBrightness, brightness)))
             brightness->Set(static_cast<LONG>(config->GetLedBrightness(type, profile)));
         CComPtr<ILedEffect> effect;
-        if (profile->IsLedItemChanged(6, type) && SUCCEEDED(led.QueryInterface(IID_ILedEffect, effect)))
+        if (SUCCEEDED(led.QueryInterface(IID_ILedEffect, effect)))
             effect->Set(ClampEffect(config->GetLedEffect(type, profile)), 0, 0);
     }
 }
@@ -296,13 +407,24 @@ bool CKeypad::RemoveStaleMacros(IKeypadConfig* config, IMacroManager* macros)
         GUID id = {};
         if (FAILED(macros->Item(i, device.Receive())) || FAILED(device->GetId(&id)))
             return true;
-        if (config->FindMacroByGUID(id)) {
+        // A macro the last read could not take is the user's still, though the store
+        // does not show it: it is kept.
+        if (config->FindMacroByGUID(id) || IsSkippedMacro(id)) {
             ++i;
             continue;
         }
         if (FAILED(macros->Delete(device.Get())))
             return false;
     }
+}
+
+bool CKeypad::IsSkippedMacro(const GUID& id) const
+{
+    for (const GUID& skipped : m_skippedMacros) {
+        if (IsEqualGUID(skipped, id))
+            return true;
+    }
+    return false;
 }
 
 bool CKeypad::WriteMacros(IKeypadConfig* config, IMacroManager* macros)
@@ -362,12 +484,16 @@ bool CKeypad::ReadConfig(IKeypadConfig* config, uint16_t flags)
         CComPtr<IMacroManager> macros;
         if (!GetManager(IID_IMacroManager, macros))
             return false;
+        m_skippedMacros.clear();
         for (LONG i = 0;; ++i) {
             CComPtr<IMacro> device;
             if (FAILED(macros->Item(i, device.Receive())))
                 break;
-            // One unreadable macro is skipped; the rest still load.
-            ReadMacro(config, device.Get());
+            // One unreadable macro is skipped and remembered, so no write deletes it as
+            // stale; the rest still load.
+            GUID id = {};
+            if (!ReadMacro(config, device.Get()) && SUCCEEDED(device->GetId(&id)))
+                m_skippedMacros.push_back(id);
         }
     }
     config->AcceptChanges();
@@ -474,10 +600,12 @@ bool CKeypad::ReadKeymapAssignments(IKeypadConfig* config, IKeyMap* device, IKey
         CAssignment assignment = ReadServiceAssignment(record);
         if (keyId == 0 || assignment.kind < 0)
             continue;
+        // The key's own default keystroke: its scan code, and its group as the modifier
+        // byte (an E0 key goes out with the extended bit).
         uint32_t defaultCode = 0;
         const uint32_t keyCode = assignment.GetWord(0) & 0xFFFF;
         if (assignment.kind == kAssignSingleKey && DefaultCodeOfKey(keyId, defaultCode) && defaultCode == record.code &&
-            keyCode == (record.code & 0xFFFF) && assignment.payload[4] == 0)
+            keyCode == (record.code & 0xFFFF) && assignment.payload[4] == KeyGroupOfDeviceCode(record.code))
             assignment.kind = kAssignDefaultKey;
         config->SetKeyAssignment(keyId, assignment, profile, keymap);
     }

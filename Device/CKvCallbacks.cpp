@@ -140,29 +140,51 @@ void CKvConnection::Unadvise(IUnknown* source, REFIID eventIid)
 CKvKeymapCallback::CKvKeymapCallback(IKvKeymapEventHandler* handler)
     : m_handler(handler)
 {
-    CComPtr<IProfileManager> profiles;
-    CComPtr<IProfile> active;
-    if (m_device && SUCCEEDED(m_device->GetManager(IID_IProfileManager, reinterpret_cast<IUnknown**>(profiles.Receive()))) &&
-        SUCCEEDED(profiles->GetActive(active.Receive())))
-        active->GetSubObject(IID_IKeyMapManager, reinterpret_cast<IUnknown**>(m_source.Receive()));
+    if (m_device)
+        m_device->GetManager(IID_IProfileManager, reinterpret_cast<IUnknown**>(m_profiles.Receive()));
+    TakeActiveSource();
     m_sink.Attach(new CKvKeymapEventSink(m_handler));
+    m_profileSink.Attach(new CKvProfileEventSink(this));
 }
 
 CKvKeymapCallback::~CKvKeymapCallback()
 {
     Unadvise();
+    m_profileSink->DetachHandler();
+    m_profileSink.Release();
     m_sink.Release();
     m_source.Release();
+    m_profiles.Release();
+}
+
+void CKvKeymapCallback::TakeActiveSource()
+{
+    m_source.Release();
+    CComPtr<IProfile> active;
+    if (m_profiles && SUCCEEDED(m_profiles->GetActive(active.Receive())))
+        active->GetSubObject(IID_IKeyMapManager, reinterpret_cast<IUnknown**>(m_source.Receive()));
 }
 
 void CKvKeymapCallback::Advise()
 {
+    m_profileConnection.Advise(m_profiles.Get(), IID__IProfileManagerEvents, m_profileSink.Get());
     m_connection.Advise(m_source.Get(), IID__IKeyMapManagerEvents, m_sink.Get());
 }
 
 void CKvKeymapCallback::Unadvise()
 {
     m_connection.Unadvise(m_source.Get(), IID__IKeyMapManagerEvents);
+    m_profileConnection.Unadvise(m_profiles.Get(), IID__IProfileManagerEvents);
+}
+
+// Only while the callback is switched on (its profile connection stands) does it move.
+void CKvKeymapCallback::OnActiveProfileChanged(const GUID*)
+{
+    if (!m_profileConnection.IsAdvised())
+        return;
+    m_connection.Unadvise(m_source.Get(), IID__IKeyMapManagerEvents);
+    TakeActiveSource();
+    m_connection.Advise(m_source.Get(), IID__IKeyMapManagerEvents, m_sink.Get());
 }
 
 CKvProfileCallback::CKvProfileCallback(IKvProfileEventHandler* handler)

@@ -10,6 +10,7 @@
 
 #include "CComPtr.h"
 #include "DeviceService.h"
+#include "CKvEventSinks.h"
 #include "IKvEventHandlers.h"
 
 #include <cstdint>
@@ -52,12 +53,17 @@ public:
     void Unadvise(IUnknown* source, REFIID eventIid);
 };
 
-class CKvKeymapCallback : public IKvCallback, public CKvDevice
+// The key maps it listens to are those of the active profile: it follows the profile
+// events itself and moves its connection when another profile becomes active.
+class CKvKeymapCallback : public IKvCallback, public CKvDevice, private IKvProfileEventHandler
 {
     IKvKeymapEventHandler* m_handler;
     CComPtr<_IKeyMapManagerEvents> m_sink;
     CComPtr<IKeyMapManager> m_source;
     CKvConnection m_connection;
+    CComPtr<IProfileManager> m_profiles;
+    CComPtr<CKvProfileEventSink> m_profileSink;
+    CKvConnection m_profileConnection;
 
 public:
     explicit CKvKeymapCallback(IKvKeymapEventHandler* handler);
@@ -66,6 +72,11 @@ public:
     void Advise() override;
     void Unadvise() override;
     bool IsAdvised() const override { return m_connection.IsAdvised(); }
+
+private:
+    // The key maps of the profile active now become the source (none without one).
+    void TakeActiveSource();
+    void OnActiveProfileChanged(const GUID* profileId) override;
 };
 
 class CKvProfileCallback : public IKvCallback, public CKvDevice

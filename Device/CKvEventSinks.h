@@ -31,6 +31,9 @@ public:
     explicit CKvProfileEventSink(IKvProfileEventHandler* handler)
         : IKvUnknownImpl(IID__IProfileManagerEvents), m_handler(handler) {}
 
+    // An event still on its way after the handler has gone reaches nobody.
+    void DetachHandler() { m_handler = nullptr; }
+
     STDMETHODIMP OnActiveProfileChanged(const GUID* profileId) override
     {
         if (m_handler)

@@ -51,6 +51,7 @@ public:
     int GetStatus() override { return 0; }
     // Nothing is ever written.
     bool FinishWrite(IKeypadConfig*) override { return false; }
+    std::vector<CString> GetProfilesWithoutApplication() override { return {}; }
 
     const std::vector<int32_t>& GetKeyIds() const { return m_keyIds; }
 };

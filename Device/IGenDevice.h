@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 template <typename TConfig, typename TProfile>
 class IGenDevice
@@ -43,5 +44,8 @@ public:
     // On the GUI thread once a write has ended (WM_DEVICE_SYNC_DONE): what the write
     // gave and accepted reaches the configuration it was taken from.
     virtual bool FinishWrite(TConfig config) = 0;
+    // The names of the profiles whose application name the last write left out, being
+    // longer than the keypad holds; empty while a write runs.
+    virtual std::vector<CString> GetProfilesWithoutApplication() = 0;
     virtual ~IGenDevice() = default;
 };

@@ -36,6 +36,8 @@ constexpr uint32_t kDeviceKey = 2;
 constexpr uint32_t kDeviceDelay = 3;
 constexpr uint32_t kKeyUpFlag = 0x1;
 constexpr uint32_t kExtendedFlag = 0x2;
+// Only Pause is an E1 key; older macros converted to this format mark it so.
+constexpr uint32_t kE1Flag = 0x4;
 
 struct Tables
 {
@@ -412,7 +414,10 @@ bool MacroDataToMacroEvents(const uint8_t* data, size_t size, std::vector<CMacro
             event.extra = (flags & kKeyUpFlag) ? CMacroEvent::kKeyUp : CMacroEvent::kKeyDown;
             if (flags & kExtendedFlag)
                 event.extra |= CMacroEvent::kExtendedKey;
-            if (code == kPauseNumLockScanCode) {
+            if (flags & kE1Flag) {
+                event.extra &= ~CMacroEvent::kExtendedKey;
+                event.value = static_cast<int32_t>(kPauseNumLockScanCode | kPauseVirtualKey << 16);
+            } else if (code == kPauseNumLockScanCode) {
                 event.extra &= ~CMacroEvent::kExtendedKey;
                 event.value |= static_cast<int32_t>(((flags & kExtendedFlag) ? kPauseVirtualKey : kNumLockVirtualKey) << 16);
             }
@@ -432,6 +437,12 @@ CString VersionText(bool read, uint32_t major, uint32_t minor)
     if (!read)
         return FormatString(L"%.2f", 0.0);
     return FormatString(L"%d.%02d", static_cast<int>(major), static_cast<int>(minor));
+}
+
+uint8_t KeyGroupOfDeviceCode(uint32_t code)
+{
+    const uint32_t high = code >> 16;
+    return high == 2 ? 1 : (high == 4 ? 2 : 0);
 }
 
 int LedIndexFromDeviceId(int ledId)

@@ -53,5 +53,9 @@ bool MacroDataToMacroEvents(const uint8_t* data, size_t size, std::vector<CMacro
 // "%d.%02d" of a version pair, or "0.00" when the pair could not be read.
 CString VersionText(bool read, uint32_t major, uint32_t minor);
 
+// The key group of a device key code: 1 for an E0 key (high word 2), 2 for an E1 key
+// (high word 4), else 0.
+uint8_t KeyGroupOfDeviceCode(uint32_t code);
+
 // Device LED ids 1 to 11 are store LED indexes 0 to 10; anything else is -1.
 int LedIndexFromDeviceId(int ledId);

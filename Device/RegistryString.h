@@ -1,12 +1,12 @@
-// Reads the short string values of the installation's registry key.
+// Reads the string values of the installation's registry key.
 #pragma once
+
+#include "CString.h"
 
 #include <windows.h>
 
-// Characters of the buffer ReadRegistryString fills (80 bytes).
-constexpr int kRegistryStringChars = 40;
-
-// RegQueryValueExW of a REG_SZ value into a buffer of kRegistryStringChars characters;
-// answers its status. On success the text is always zero-terminated (a value that fills
-// the whole buffer is cut by one character); a value of another type is refused.
-LONG ReadRegistryString(HKEY key, const wchar_t* valueName, wchar_t* buffer);
+// RegQueryValueExW of a REG_SZ (or REG_EXPAND_SZ) value into a buffer of the value's own
+// size, so a long install folder is read whole; answers its status. On success out holds
+// the text up to its first terminator (a value stored without one is taken whole); on
+// failure, or for a value of another type (ERROR_INVALID_DATA), out is empty.
+LONG ReadRegistryString(HKEY key, const wchar_t* valueName, CString& out);

@@ -46,6 +46,10 @@ HRESULT CConnectionPoint::Advise(IUnknown* sink, DWORD* cookie)
     if (!sink || !cookie)
         return E_POINTER;
     *cookie = 0;
+    // Logged and open to the control tool's fault injection like every other call.
+    const HRESULT hr = Model().BeginCall(L"IConnectionPoint::Advise", false);
+    if (FAILED(hr))
+        return hr;
     CComPtr<IUnknown> events;
     if (FAILED(sink->QueryInterface(m_iid, reinterpret_cast<void**>(events.Receive()))))
         return CONNECT_E_CANNOTCONNECT;

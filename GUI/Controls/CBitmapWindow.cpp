@@ -49,9 +49,9 @@ void CBitmapWindow::SelectIcon(int assignmentKind)
     Invalidate(false);
 }
 
-void CBitmapWindow::SetText(const CString& text, int caseMode)
+void CBitmapWindow::SetText(const CString& text)
 {
-    m_text = ShownText(text, caseMode);
+    m_text = ShownText(text, m_caseMode);
     SetWindowText(m_text);
     Invalidate(false);
 }

@@ -28,6 +28,8 @@ private:
     HFONT m_font = nullptr;
     UINT m_format = DT_SINGLELINE | DT_VCENTER | DT_LEFT;
     COLORREF m_textColour = 0xFEFEFE;
+    // The page's caps attribute for every text set later (0 keeps the text as it is).
+    int m_caseMode = 0;
     COLORREF m_lineColour = 0xFFFFFF;
     bool m_underline = false;
     bool m_hovering = false;
@@ -50,7 +52,9 @@ public:
     void AddIcon(int assignmentKind, const CBitmap* icon);
     // Shows the icon of the assignment kind; none when the map has no picture for it.
     void SelectIcon(int assignmentKind);
-    void SetText(const CString& text, int caseMode = 0);
+    // The text as shown, in the letter case set by SetCaseMode.
+    void SetText(const CString& text);
+    void SetCaseMode(int caseMode) { m_caseMode = caseMode; }
     void SetTextFormat(UINT format) { m_format = format; }
     void SetFontHandle(HFONT font) { m_font = font; }
     void SetTextColour(COLORREF colour) { m_textColour = colour == 0 ? 0xFEFEFE : colour; }

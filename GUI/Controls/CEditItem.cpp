@@ -12,8 +12,8 @@ bool CEditItem::Create(CWnd* parent, const RECT& rect, DWORD style, UINT id, int
     frame.InflateRect(m_borderWidth, m_borderWidth);
     if (!m_frame.Create(frame, parent, m_borderWidth))
         return false;
-    m_frame.SetColours(m_backColour, m_borderColour);
-    if (!m_backBrush.CreateSolidBrush(m_backColour) || !m_disabledBackBrush.CreateSolidBrush(m_disabledBackColour))
+    m_frame.SetColours(m_colours.back, m_colours.border);
+    if (!m_backBrush.CreateSolidBrush(m_colours.back) || !m_disabledBackBrush.CreateSolidBrush(m_colours.disabledBack))
         return false;
     if (!CEdit::Create(style | WS_VISIBLE | ES_AUTOHSCROLL, m_frame.GetInnerRect(), parent, id))
         return false;
@@ -22,22 +22,53 @@ bool CEditItem::Create(CWnd* parent, const RECT& rect, DWORD style, UINT id, int
     return true;
 }
 
-void CEditItem::SetColours(COLORREF text, COLORREF back, COLORREF border)
+void CEditItem::SetTextColour(COLORREF colour)
 {
-    m_textColour = text;
-    m_backColour = back;
-    m_borderColour = border;
-    m_backBrush.CreateSolidBrush(back);
-    if (m_frame.m_hWnd)
-        m_frame.SetColours(back, border);
+    m_colours.text = colour;
     Invalidate(true);
 }
 
-void CEditItem::SetDisabledColours(COLORREF text, COLORREF back)
+void CEditItem::SetHoverTextColour(COLORREF colour)
 {
-    m_disabledTextColour = text;
-    m_disabledBackColour = back;
-    m_disabledBackBrush.CreateSolidBrush(back);
+    m_colours.hoverText = colour;
+}
+
+void CEditItem::SetBackColour(COLORREF colour)
+{
+    m_colours.back = colour;
+    m_backBrush.CreateSolidBrush(colour);
+    if (m_frame.m_hWnd)
+        m_frame.SetColours(m_colours.back, m_colours.border);
+    Invalidate(true);
+}
+
+void CEditItem::SetHoverBackColour(COLORREF colour)
+{
+    m_colours.hoverBack = colour;
+}
+
+void CEditItem::SetBorderColour(COLORREF colour)
+{
+    m_colours.border = colour;
+    if (m_frame.m_hWnd)
+        m_frame.SetColours(m_colours.back, m_colours.border);
+}
+
+void CEditItem::SetDisabledBackColour(COLORREF colour)
+{
+    m_colours.disabledBack = colour;
+    m_disabledBackBrush.CreateSolidBrush(colour);
+    Invalidate(true);
+}
+
+void CEditItem::SetDisabledBorderColour(COLORREF colour)
+{
+    m_colours.disabledBorder = colour;
+}
+
+void CEditItem::SetDisabledTextColour(COLORREF colour)
+{
+    m_colours.disabledText = colour;
     Invalidate(true);
 }
 
@@ -85,6 +116,13 @@ bool CEditItem::FiltersOut(UINT message, WPARAM wParam) const
         m_maximum);
 }
 
+bool CEditItem::PreTranslateMessage(MSG* msg)
+{
+    return msg && msg->hwnd == m_hWnd && FiltersOut(msg->message, msg->wParam);
+}
+
+// Messages sent straight to the window (the context menu, a sent character) are filtered
+// here as well.
 bool CEditItem::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     if (FiltersOut(message, wParam))
@@ -103,8 +141,8 @@ bool CEditItem::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     {
         HDC dc = reinterpret_cast<HDC>(wParam);
         const bool enabled = IsWindowEnabled();
-        ::SetTextColor(dc, enabled ? m_textColour : m_disabledTextColour);
-        ::SetBkColor(dc, enabled ? m_backColour : m_disabledBackColour);
+        ::SetTextColor(dc, enabled ? m_colours.text : m_colours.disabledText);
+        ::SetBkColor(dc, enabled ? m_colours.back : m_colours.disabledBack);
         ::SetBkMode(dc, OPAQUE);
         result = reinterpret_cast<LRESULT>(enabled ? m_backBrush.GetHandle() : m_disabledBackBrush.GetHandle());
         return true;

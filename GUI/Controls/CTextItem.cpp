@@ -138,13 +138,22 @@ bool CTextItem::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     return true;
 }
 
+void CTextItem::SetDisabledColour(COLORREF colour)
+{
+    m_disabledColour = colour;
+    m_hasDisabledColour = true;
+    Invalidate(false);
+}
+
 void CTextItem::DrawItem(const DRAWITEMSTRUCT& item)
 {
     CDCHandle dc(item.hDC);
     CSelectObject selectFont(dc, m_font ? m_font : DefaultControlFont());
     dc.SetBkMode(TRANSPARENT);
     COLORREF colour = m_colour;
-    if (m_selected && m_hasSelectedColour)
+    if (!IsWindowEnabled() && m_hasDisabledColour)
+        colour = m_disabledColour;
+    else if (m_selected && m_hasSelectedColour)
         colour = m_selectedColour;
     else if (m_hovering && m_hasHoverColour)
         colour = m_hoverColour;

@@ -26,6 +26,8 @@ public:
     COLORREF m_selectedColour = 0;
     bool m_hasHoverColour = false;
     bool m_hasSelectedColour = false;
+    COLORREF m_disabledColour = 0;
+    bool m_hasDisabledColour = false;
     bool m_hovering = false;
     bool m_selected = false;
     CBitmapBtn* m_pBuddy = nullptr;
@@ -52,6 +54,8 @@ public:
     void SetColour(COLORREF colour) { m_colour = colour == 0 ? 0xFEFEFE : colour; }
     void SetHoverColour(COLORREF colour);
     void SetSelectedColour(COLORREF colour);
+    // The text colour while the window is disabled.
+    void SetDisabledColour(COLORREF colour);
     // A selected label is drawn in its selected colour and tracks no hover.
     void SetSelected(bool selected);
     void SetBuddy(CBitmapBtn* buddy) { m_pBuddy = buddy; }

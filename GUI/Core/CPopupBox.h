@@ -1,7 +1,7 @@
 // Classes in this file:
 //   CPopupBox - the base of every popup: a skinned panel from its own page, which binds its
-//               items before the dialog initialises; or a popup of a fixed rectangle without
-//               a page.
+//               items before the dialog initialises and opens centred on its owner; or a
+//               popup of a fixed rectangle without a page.
 #pragma once
 
 #include "CGUIPanel.h"
@@ -16,9 +16,10 @@ public:
 protected:
     // Implementation
     void InitItems() override {}
-    bool OnInitDialog() override
-    {
-        InitItems();
-        return CGUIPanel::OnInitDialog();
-    }
+    bool OnInitDialog() override;
+
+private:
+    // A top-level popup of a page is centred on its owner, or on the work area of its
+    // monitor when it has none, and kept inside that work area.
+    void CentreOnOwner();
 };

@@ -51,6 +51,8 @@ int16_t SidedVirtualKey(int16_t virtualKey, int scanCode, bool extended)
 }
 
 // The modifiers needed to type the key's character; none for a key that types none.
+// A letter's character is its capital, which asks for Shift: Shift counts only while it
+// is really down, so a plain letter is not recorded as Shift plus the letter.
 uint8_t ShiftStateFlags(int virtualKey)
 {
     HKL layout = GetKeyboardLayout(0);
@@ -61,7 +63,7 @@ uint8_t ShiftStateFlags(int virtualKey)
     if (scan == -1)
         return 0;
     uint8_t flags = 0;
-    if (scan & 0x100)
+    if ((scan & 0x100) && GetKeyState(VK_SHIFT) < 0)
         flags |= kKeystrokeShift;
     if (scan & 0x200)
         flags |= kKeystrokeCtrl;

@@ -29,6 +29,9 @@ bool IsNumericEditDigitAllowed(const CString& text, int selStart, int selEnd, wc
     selStart = selStart < 0 ? 0 : (selStart > length ? length : selStart);
     selEnd = selEnd < selStart ? selStart : (selEnd > length ? length : selEnd);
     const CString after = text.Left(selStart) + digit + text.Mid(selEnd);
+    // No leading zero gets in, wherever the caret is: "0" alone is a number, "05" is not.
+    if (after.GetLength() > 1 && after[0] == L'0')
+        return false;
 
     uint64_t value = 0;
     for (int i = 0; i < after.GetLength(); ++i)

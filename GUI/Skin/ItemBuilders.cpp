@@ -44,6 +44,51 @@ void FinishItem(CGUIItem& item, int id, int kind, HWND wnd, CWnd* parent)
         ::SetPropW(wnd, kItemIdProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(id)));
 }
 
+// A colour attribute and the setter of the control's state slot it fills.
+template <class TItem>
+struct ColourSetter
+{
+    const char* attribute;
+    void (TItem::*set)(COLORREF);
+};
+
+// Each attribute present calls its setter; an absent one leaves the control's default.
+template <class TItem, size_t N>
+void ApplyColours(const pugi::xml_node& element, TItem& item, const ColourSetter<TItem> (&setters)[N])
+{
+    for (const ColourSetter<TItem>& setter : setters)
+    {
+        COLORREF colour = 0;
+        if (Colour(element, setter.attribute, colour))
+            (item.*setter.set)(colour);
+    }
+}
+
+const ColourSetter<CEditItem> kEditColours[] = {
+    { "fontclr", &CEditItem::SetTextColour },
+    { "fontclrhi", &CEditItem::SetHoverTextColour },
+    { "backclr", &CEditItem::SetBackColour },
+    { "backclrhi", &CEditItem::SetHoverBackColour },
+    { "bdrclr", &CEditItem::SetBorderColour },
+    { "disbbackclr", &CEditItem::SetDisabledBackColour },
+    { "disbbdrclr", &CEditItem::SetDisabledBorderColour },
+    { "disbfontclr", &CEditItem::SetDisabledTextColour },
+};
+
+const ColourSetter<CEditItem> kKeyEditColours[] = {
+    { "fontclr", &CEditItem::SetTextColour },
+    { "fontclrhi", &CEditItem::SetHoverTextColour },
+    { "backclr", &CEditItem::SetBackColour },
+    { "backclrhi", &CEditItem::SetHoverBackColour },
+    { "bdrclr", &CEditItem::SetBorderColour },
+};
+
+const ColourSetter<CTextItem> kTextColours[] = {
+    { "fontclr", &CTextItem::SetColour },
+    { "fontclrhi", &CTextItem::SetHoverColour },
+    { "disbfontclr", &CTextItem::SetDisabledColour },
+};
+
 // The window a control is created in: the bitmap item named by windowid, else the owner.
 CWnd* ParentOf(const pugi::xml_node& element, CWnd* owner, const CGUIItems& items)
 {
@@ -157,6 +202,7 @@ CGUIItem* BuildBitmapWindow(const pugi::xml_node& element, CWnd* owner, CGUIItem
     COLORREF colour = 0;
     if (Colour(element, "fontclr", colour))
         window->SetTextColour(colour);
+    window->SetCaseMode(CaseMode(element, id));
     for (pugi::xml_node icon = element.child("BITMAPITEM"); icon; icon = icon.next_sibling("BITMAPITEM"))
     {
         if (HasAttribute(icon, "assntype"))
@@ -290,11 +336,7 @@ CGUIItem* BuildTextItem(const pugi::xml_node& element, CWnd* owner, CGUIItems& i
     }
     if (HasAttribute(element, "tooltip"))
         text->SetItemToolTipText(Attribute(element, "tooltip"));
-    COLORREF colour = 0;
-    if (Colour(element, "fontclr", colour))
-        text->SetColour(colour);
-    if (Colour(element, "fontclrhi", colour))
-        text->SetHoverColour(colour);
+    ApplyColours(element, *text, kTextColours);
     text->SetText(Attribute(element, "textkey"), CaseMode(element, id));
     FinishItem(*text, id, GUIKIND_TEXTITEM, text->m_hWnd, parent);
     return text.release();
@@ -313,18 +355,7 @@ CGUIItem* BuildEdit(const pugi::xml_node& element, CWnd* owner, CGUIItems& items
         style |= ES_RIGHT;
     CFontItem* font = Font(element, id, items);
     auto edit = std::make_unique<CEditItem>();
-    COLORREF text = 0xFFFFFF;
-    COLORREF back = 0xFFFFFF;
-    COLORREF border = 0xFFFFFF;
-    Colour(element, "fontclr", text);
-    Colour(element, "backclr", back);
-    Colour(element, "bdrclr", border);
-    edit->SetColours(text, back, border);
-    COLORREF disabledText = text;
-    COLORREF disabledBack = back;
-    Colour(element, "disbfontclr", disabledText);
-    Colour(element, "disbbackclr", disabledBack);
-    edit->SetDisabledColours(disabledText, disabledBack);
+    ApplyColours(element, *edit, kEditColours);
     if (!edit->Create(owner, Rect(element, id), style, 0, Integer(element, "bdrwidth"), font ? font->GetHandle() : nullptr))
         return nullptr;
     const int maximum = Integer(element, "max");
@@ -387,13 +418,7 @@ CGUIItem* BuildKeyEdit(const pugi::xml_node& element, CWnd* owner, CGUIItems& it
         return nullptr;
     CFontItem* font = Font(element, id, items);
     auto edit = std::make_unique<TEdit>();
-    COLORREF text = 0xFFFFFF;
-    COLORREF back = 0xFFFFFF;
-    COLORREF border = 0xFFFFFF;
-    Colour(element, "fontclr", text);
-    Colour(element, "backclr", back);
-    Colour(element, "bdrclr", border);
-    edit->SetColours(text, back, border);
+    ApplyColours<CEditItem>(element, *edit, kKeyEditColours);
     if (!edit->Create(owner, Rect(element, id), 0, 0, Integer(element, "bdrwidth"), font ? font->GetHandle() : nullptr))
         return nullptr;
     const int maximum = Integer(element, "max");

@@ -3,6 +3,7 @@
 #include "GuidText.h"
 #include "KeyId.h"
 #include "KeypadButtons.h"
+#include "NamedReferences.h"
 
 #include <gtest/gtest.h>
 
@@ -494,4 +495,66 @@ TEST_F(Store, AFailedWriteAcceptsNothingButKeepsTheNewIds)
     // A store is no snapshot of itself.
     m_store.AcceptWritten(&m_store);
     EXPECT_TRUE(fresh->IsChanged());
+}
+
+TEST_F(Store, AcceptingAWrittenSnapshotTakesTheKeymapNamesTheDeviceKeptUnlessRenamedSince)
+{
+    IKeypadProfile* profile = Create(L"Profile", 1);
+    profile->GetKeymap(0)->SetName(L"Local");
+    profile->GetKeymap(1)->SetName(L"Also local");
+    std::unique_ptr<IKeypadConfig> snapshot = m_store.CreateSnapshot();
+    // The write left the device's own names on both keymaps.
+    snapshot->GetProfile(0)->GetKeymap(0)->SetName(L"On the keypad");
+    snapshot->GetProfile(0)->GetKeymap(1)->SetName(L"Also on the keypad");
+    profile->GetKeymap(1)->SetName(L"Renamed meanwhile");
+    m_store.AcceptWritten(snapshot.get());
+    EXPECT_EQ(profile->GetKeymap(0)->GetName(), L"On the keypad");
+    EXPECT_EQ(profile->GetKeymap(1)->GetName(), L"Renamed meanwhile");
+}
+
+TEST_F(Store, AcceptingAWrittenSnapshotTurnsNamedReferencesIntoIds)
+{
+    IKeypadProfile* profile = Create(L"Profile", 1);
+    CKeymap* keymap = profile->GetKeymap(0);
+    CMacro* macro = m_store.AddMacro(L"Macro");
+    CAssignment record;
+    MakeNamedAssignment(kAssignMacroByName, record, L"MACRO");
+    record.SetWord(CAssignment::kMacroModeWord, 4);
+    record.SetWord(CAssignment::kMacroRepeatWord, 2);
+    profile->SetKeyAssignment(HashKeyName(L"Tab"), record, keymap);
+    profile->SetButtonAssignment(tKeypadButton(18), MakeNamedAssignment(kAssignMacroByName, record, L"Unknown"), keymap);
+
+    std::unique_ptr<IKeypadConfig> snapshot = m_store.CreateSnapshot();
+    const GUID macroId = { 5, 0, 0, { 0 } };
+    snapshot->GetMacro(0)->SetGUID(macroId);
+    m_store.AcceptWritten(snapshot.get());
+
+    ASSERT_TRUE(IsEqualGUID(macro->m_id, macroId));
+    profile->GetKeyAssignment(&record, HashKeyName(L"Tab"), keymap);
+    EXPECT_EQ(record.kind, kAssignMacro) << "names are found without regard to case";
+    EXPECT_TRUE(IsEqualGUID(GuidFromWords(record.GetWord(0), record.GetWord(1), record.GetWord(2), record.GetWord(3)), macroId));
+    EXPECT_EQ(record.GetWord(CAssignment::kMacroModeWord), 4u);
+    EXPECT_EQ(record.GetWord(CAssignment::kMacroRepeatWord), 2u);
+    EXPECT_EQ(profile->GetButtonAssignment(&record, tKeypadButton(18), keymap)->kind, kAssignMacroByName)
+        << "a name no item has stays as it is";
+}
+
+TEST(NamedReferences, NamesAreCarriedUpTo259Characters)
+{
+    struct Case { int kind; int length; int kept; };
+    const Case cases[] = {
+        { kAssignMacroByName, 10, 10 }, { kAssignProfileByName, 259, 259 }, { kAssignKeymap31, 300, 259 },
+        { kAssignKeymap35, 0, 0 }, { kAssignLaunchProgramByName, 260, 259 },
+    };
+    for (const Case& c : cases) {
+        CAssignment record;
+        MakeNamedAssignment(c.kind, record, CString(L'n', c.length));
+        EXPECT_EQ(record.kind, c.kind);
+        EXPECT_EQ(GetReferenceName(record), CString(L'n', c.kept)) << c.kind << " " << c.length;
+        EXPECT_EQ(record.GetWord(CAssignment::kMacroModeWord), c.kind == kAssignMacroByName ? 1u : 0u);
+    }
+    CAssignment other;
+    MakeNamedAssignment(kAssignClick, other, L"ignored");
+    EXPECT_EQ(other.kind, kAssignClick);
+    EXPECT_TRUE(GetReferenceName(other).IsEmpty());
 }

@@ -179,3 +179,47 @@ TEST_F(Callbacks, AnEventFromAnotherProcessArrivesOnThisThread)
     ASSERT_TRUE(arrived);
     EXPECT_EQ(handler.threads[0], GetCurrentThreadId());
 }
+
+TEST_F(Callbacks, KeymapEventsFollowTheActiveProfile)
+{
+    RecordingHandler handler;
+    IKvCallback* callback = CreateKeymapCallback(&handler);
+    callback->Advise();
+    ASSERT_TRUE(callback->IsAdvised());
+    const GUID profileId = ActivateNewProfile();
+    // The callback hears of the new profile too; give that event time to arrive.
+    Pump(500);
+    CComPtr<IProfile> profile;
+    CComPtr<IKeyMapManager> keymaps;
+    CComPtr<IKeyMap> keymap;
+    GUID id = {};
+    uint32_t w[4];
+    GuidToWords(profileId, w);
+    ASSERT_HRESULT_SUCCEEDED(m_profiles->GetById(w[0], w[1], w[2], w[3], profile.Receive()));
+    ASSERT_HRESULT_SUCCEEDED(profile->GetSubObject(IID_IKeyMapManager, reinterpret_cast<IUnknown**>(keymaps.Receive())));
+    ASSERT_HRESULT_SUCCEEDED(keymaps->Item(2, keymap.Receive()));
+    ASSERT_HRESULT_SUCCEEDED(keymap->GetId(&id));
+    ASSERT_HRESULT_SUCCEEDED(keymaps->SetActive(keymap.Get()));
+    ASSERT_TRUE(PumpUntil([&] { return !handler.keymaps.empty(); }, 5000)) << "the new profile's key map event";
+    EXPECT_TRUE(IsEqualGUID(handler.keymaps.back(), id));
+    EXPECT_TRUE(callback->IsAdvised());
+}
+
+TEST_F(Callbacks, AFailedAdviseLeavesTheCallbackUnconnectedAndALaterOneConnects)
+{
+    RecordingHandler handler;
+    IKvCallback* callback = CreateProfileCallback(&handler);
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"IConnectionPoint::Advise", E_FAIL, 0));
+    callback->Advise();
+    EXPECT_FALSE(callback->IsAdvised());
+    ActivateNewProfile();
+    Pump(300);
+    EXPECT_TRUE(handler.profiles.empty());
+
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"", S_OK, 0));
+    callback->Advise();
+    EXPECT_TRUE(callback->IsAdvised());
+    const GUID id = ActivateNewProfile();
+    ASSERT_TRUE(PumpUntil([&] { return !handler.profiles.empty(); }, 5000));
+    EXPECT_TRUE(IsEqualGUID(handler.profiles.back(), id));
+}

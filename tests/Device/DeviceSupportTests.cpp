@@ -57,34 +57,51 @@ public:
 };
 }
 
-TEST(ReadRegistryString, TextsUpToTheBufferAreTerminated)
+TEST(ReadRegistryString, ValuesOfAnyLengthAreReadWhole)
 {
     ScratchKey key;
     ASSERT_NE(key.Get(), nullptr);
-    const CString short39(L's', 39);
-    const CString long60(L'l', 60);
-    RegSetValueExW(key.Get(), L"Short", 0, REG_SZ, reinterpret_cast<const BYTE*>(short39.GetString()), 80);
-    // A value stored without its terminator, filling the buffer exactly.
-    const CString exact40(L'e', 40);
-    RegSetValueExW(key.Get(), L"Exact", 0, REG_BINARY, reinterpret_cast<const BYTE*>(exact40.GetString()), 80);
-    RegSetValueExW(key.Get(), L"ExactSz", 0, REG_SZ, reinterpret_cast<const BYTE*>(exact40.GetString()), 80);
-    RegSetValueExW(key.Get(), L"Long", 0, REG_SZ, reinterpret_cast<const BYTE*>(long60.GetString()), 122);
+    struct Case { const wchar_t* name; CString text; DWORD type; bool terminated; };
+    const Case cases[] = {
+        { L"Short", CString(L's', 39), REG_SZ, true },
+        { L"Forty", CString(L'f', 40), REG_SZ, true },
+        { L"Folder", CString(L'l', 60), REG_SZ, true },
+        { L"Long", CString(L'x', 1000), REG_SZ, true },
+        { L"Expand", CString(L'e', 70), REG_EXPAND_SZ, true },
+        // A value stored without its terminator is still taken whole.
+        { L"Bare", CString(L'b', 45), REG_SZ, false },
+        { L"Empty", CString(), REG_SZ, true },
+    };
+    for (const Case& c : cases) {
+        const DWORD bytes = static_cast<DWORD>((c.text.GetLength() + (c.terminated ? 1 : 0)) * sizeof(wchar_t));
+        ASSERT_EQ(RegSetValueExW(key.Get(), c.name, 0, c.type, reinterpret_cast<const BYTE*>(c.text.GetString()), bytes),
+            ERROR_SUCCESS);
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CString read(L"stale");
+        EXPECT_EQ(ReadRegistryString(key.Get(), c.name, read), ERROR_SUCCESS);
+        EXPECT_EQ(read, c.text);
+    }
+}
 
-    wchar_t buffer[kRegistryStringChars + 8];
-    wmemset(buffer, L'#', kRegistryStringChars + 8);
-    EXPECT_EQ(ReadRegistryString(key.Get(), L"Short", buffer), ERROR_SUCCESS);
-    EXPECT_EQ(CString(buffer), short39);
-    // Windows hands such a value over without a terminator, Wine asks for more room:
-    // either way no unterminated text comes back.
-    LONG status = ReadRegistryString(key.Get(), L"ExactSz", buffer);
-    if (status == ERROR_SUCCESS)
-        EXPECT_EQ(CString(buffer), exact40.Left(39));
-    else
-        EXPECT_EQ(status, ERROR_MORE_DATA);
-    EXPECT_EQ(buffer[kRegistryStringChars], L'#');
-    EXPECT_NE(ReadRegistryString(key.Get(), L"Exact", buffer), ERROR_SUCCESS);
-    EXPECT_EQ(ReadRegistryString(key.Get(), L"Long", buffer), ERROR_MORE_DATA);
-    EXPECT_EQ(ReadRegistryString(key.Get(), L"Missing", buffer), ERROR_FILE_NOT_FOUND);
+TEST(ReadRegistryString, OtherTypesAndMissingValuesGiveNoText)
+{
+    ScratchKey key;
+    ASSERT_NE(key.Get(), nullptr);
+    const DWORD number = 7;
+    RegSetValueExW(key.Get(), L"Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+    const CString text(L'e', 40);
+    RegSetValueExW(key.Get(), L"Binary", 0, REG_BINARY, reinterpret_cast<const BYTE*>(text.GetString()), 80);
+    CString read(L"stale");
+    EXPECT_EQ(ReadRegistryString(key.Get(), L"Number", read), ERROR_INVALID_DATA);
+    EXPECT_TRUE(read.IsEmpty());
+    read = L"stale";
+    EXPECT_EQ(ReadRegistryString(key.Get(), L"Binary", read), ERROR_INVALID_DATA);
+    EXPECT_TRUE(read.IsEmpty());
+    read = L"stale";
+    EXPECT_EQ(ReadRegistryString(key.Get(), L"Missing", read), ERROR_FILE_NOT_FOUND);
+    EXPECT_TRUE(read.IsEmpty());
 }
 
 TEST(Listeners, NullWindowsAreNotRegistered)

@@ -209,6 +209,27 @@ TEST(KeyTranslation, MacroEventsGoOutAndComeBack)
     }
 }
 
+TEST(KeyTranslation, MacroKeyEventsWithTheE1FlagReadBackAsPause)
+{
+    // Converted macros mark Pause with the E1 flag (0x4), with or without the break flag.
+    struct Case { uint32_t value; int32_t extra; };
+    const Case cases[] = {
+        { 0x40045, 255 },   // E1, make
+        { 0x50045, 1 },     // E1, break
+        { 0x4001D, 255 },   // E1 with the first byte of the Pause sequence
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        const uint32_t block[] = { 0, 1, 2, c.value, 0, 0 };
+        std::vector<CMacroEvent> events;
+        ASSERT_TRUE(MacroDataToMacroEvents(reinterpret_cast<const uint8_t*>(block), sizeof block, events));
+        ASSERT_EQ(1u, events.size());
+        EXPECT_EQ(CMacroEvent::kKeystroke, events[0].type);
+        EXPECT_EQ((19 << 16) | 69, events[0].value);
+        EXPECT_EQ(c.extra, events[0].extra);
+    }
+}
+
 TEST(KeyTranslation, UnmatchedMouseEventsAndMalformedBlocks)
 {
     // (button, state) without a code goes out as code 0.

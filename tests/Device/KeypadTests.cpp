@@ -5,6 +5,7 @@
 #include "GuidText.h"
 #include "CVelmoraConfig.h"
 #include "KeyId.h"
+#include "NamedReferences.h"
 
 #include <gtest/gtest.h>
 
@@ -348,10 +349,21 @@ TEST_F(Keypad, ApplicationNamesUpTo127CharactersAreWritten)
         IKeypadProfile* profile = store.GetProfile(0);
         profile->SetApplicationName(CString(L'a', c.length));
         profile->SetAutoSwitch(true);
+        profile->SetOsdEnabled(!profile->IsOsdEnabled());
+        // The rest of the write goes on past a name the keypad cannot hold.
+        store.CreateProfile(L"Later");
+        store.AddMacro(L"Later macro")->m_events = { { 2, 10, 0 } };
         ASSERT_TRUE(keypad.SyncConfig(&store, 0, 0xFFF));
         ASSERT_TRUE(FinishWrite(keypad, &store));
-        EXPECT_EQ(keypad.GetLastSyncResult(), c.written ? 1 : 0) << c.length;
+        EXPECT_EQ(keypad.GetLastSyncResult(), 1) << c.length;
+        const std::vector<CString> leftOut = keypad.GetProfilesWithoutApplication();
+        ASSERT_EQ(leftOut.size(), c.written ? 0u : 1u) << c.length;
+        if (!c.written) {
+            EXPECT_EQ(leftOut[0], profile->GetName());
+        }
+        // What the keypad did not take stays pending.
         EXPECT_EQ(profile->IsChanged(), !c.written) << c.length;
+        EXPECT_FALSE(store.FindProfileByName(L"Later")->IsChanged()) << c.length;
 
         CVelmoraConfig reread(&m_keys.table);
         CKeypad again(&m_keys.table);
@@ -360,6 +372,9 @@ TEST_F(Keypad, ApplicationNamesUpTo127CharactersAreWritten)
         IKeypadProfile* read = reread.GetProfile(0);
         EXPECT_EQ(read->GetApplicationName().GetLength(), c.written ? c.length : 0) << c.length;
         EXPECT_EQ(read->GetAutoSwitch(), c.written) << c.length;
+        EXPECT_EQ(read->IsOsdEnabled(), profile->IsOsdEnabled()) << c.length;
+        EXPECT_NE(reread.FindProfileByName(L"Later"), nullptr) << c.length;
+        EXPECT_NE(reread.FindMacroByName(L"Later macro"), nullptr) << c.length;
     }
 }
 
@@ -694,4 +709,357 @@ TEST_F(Keypad, AnImportedProfileWithoutAnActiveKeymapIsReadWholeAndWritable)
     ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
     EXPECT_EQ(keypad.GetLastSyncResult(), 1);
     EXPECT_FALSE(m_store->IsChanged());
+}
+
+TEST_F(Keypad, AnUntouchedKeymapReadsEveryKeyBackAsItsDefault)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    // A new profile holds the shipped defaults on every key, the E0 keys among them.
+    IKeypadProfile* fresh = m_store->CreateProfile(L"Untouched");
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    ASSERT_TRUE(again.SyncConfig(&reread, 1, 0xFFF));
+    IKeypadProfile* read = reread.FindProfileByGUID(ProfileId(fresh));
+    ASSERT_NE(read, nullptr);
+    int extended = 0;
+    CAssignment record;
+    for (uint32_t code : keypad.GetKeymapKeyCodes()) {
+        const int32_t keyId = KeyIdOfDeviceCode(m_keys.table, code);
+        ASSERT_NE(keyId, 0) << code;
+        extended += (code >> 16) == 2 ? 1 : 0;
+        for (int k = 0; k < read->GetKeymapCount(); ++k) {
+            read->GetKeyAssignment(&record, keyId, read->GetKeymap(k));
+            EXPECT_EQ(record.kind, kAssignDefaultKey) << "code " << code << " keymap " << k;
+        }
+    }
+    EXPECT_GE(extended, 8);
+}
+
+TEST_F(Keypad, BrightnessAndEffectAreWrittenEvenWhenUnchanged)
+{
+    const tLEDType led = tLEDType(0);
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    IKeypadProfile* profile = m_store->GetProfile(0);
+    profile->SetLedBrightness(led, 40);
+    profile->SetLedEffect(led, tLEDEffect(2));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+
+    {
+        // Something else changes the keypad's values behind this store's back.
+        CVelmoraConfig other(&m_keys.table);
+        CKeypad second(&m_keys.table);
+        ASSERT_TRUE(second.Initialize(&other));
+        ASSERT_TRUE(second.SyncConfig(&other, 1, 0xFFF));
+        other.GetProfile(0)->SetLedBrightness(led, 90);
+        other.GetProfile(0)->SetLedEffect(led, tLEDEffect(4));
+        ASSERT_TRUE(second.SyncConfig(&other, 0, 0xFFF));
+        ASSERT_TRUE(FinishWrite(second, &other));
+        ASSERT_EQ(second.GetLastSyncResult(), 1);
+    }
+
+    // The next Apply of this store puts its own values back.
+    profile->SetName(L"Renamed");
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    ASSERT_TRUE(again.SyncConfig(&reread, 1, 0xFFF));
+    EXPECT_EQ(reread.GetProfile(0)->GetLedBrightness(led), 40u);
+    EXPECT_EQ(reread.GetProfile(0)->GetLedEffect(led), tLEDEffect(2));
+}
+
+namespace
+{
+GUID ReferencedId(const CAssignment& record)
+{
+    return GuidFromWords(record.GetWord(0), record.GetWord(1), record.GetWord(2), record.GetWord(3));
+}
+}
+
+TEST_F(Keypad, AssignmentsByNameAreWrittenByIdAndTheirItemsCreatedOnce)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    IKeypadProfile* profile = m_store->GetProfile(0);
+    CKeymap* keymap = profile->GetKeymap(0);
+    profile->GetKeymap(3)->SetName(L"Sprint");
+    profile->GetKeymap(4)->SetName(L"Crouch");
+    // None of these items has an id yet, so the assignments name them.
+    CMacro* macro = m_store->AddMacro(L"Pending macro");
+    macro->m_events = { { 2, 10, 0 } };
+    IKeypadProfile* target = m_store->CreateProfile(L"Pending profile");
+    CKvApp* application = m_store->AddApplication(L"C:\\Games\\pending.exe");
+    struct Case { int kind; const wchar_t* name; int resolved; };
+    const Case cases[] = {
+        { kAssignMacroByName, L"Pending macro", kAssignMacro },
+        { kAssignProfileByName, L"Pending profile", kAssignProfile },
+        { kAssignKeymap31, L"Sprint", kAssignKeymap30 },
+        { kAssignKeymap35, L"Crouch", kAssignKeymap34 },
+        { kAssignLaunchProgramByName, L"C:\\Games\\pending.exe", kAssignLaunchProgram },
+    };
+    const std::vector<uint32_t>& codes = keypad.GetKeymapKeyCodes();
+    std::vector<int32_t> keyIds;
+    CAssignment record;
+    for (const Case& c : cases) {
+        keyIds.push_back(KeyIdOfDeviceCode(m_keys.table, codes[keyIds.size()]));
+        MakeNamedAssignment(c.kind, record, c.name);
+        if (c.kind == kAssignMacroByName) {
+            record.SetWord(CAssignment::kMacroModeWord, 2);
+            record.SetWord(CAssignment::kMacroRepeatWord, 3);
+        }
+        profile->SetKeyAssignment(keyIds.back(), record, keymap);
+    }
+    profile->SetButtonAssignment(tKeypadButton(18), MakeNamedAssignment(kAssignMacroByName, record, L"Pending macro"), keymap);
+
+    const wchar_t* creations[] = { L"IMacroManager::Create", L"IProfileManager::Create", L"IApplicationManager::Create" };
+    for (int apply = 0; apply < 2; ++apply) {
+        SCOPED_TRACE(apply);
+        profile->SetName(FormatString(L"Apply %d", apply));
+        ASSERT_HRESULT_SUCCEEDED(m_control->ClearCallLog());
+        ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+        ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+        ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+        const std::wstring log = CallLog();
+        for (const wchar_t* creation : creations)
+            EXPECT_EQ(CountOf(log, creation), apply == 0 ? 1 : 0) << CString(creation).GetString();
+
+        const GUID ids[] = { macro->m_id, ProfileId(target), profile->GetKeymap(3)->GetGUID(),
+            profile->GetKeymap(4)->GetGUID(), application->m_id };
+        for (const GUID& id : ids)
+            EXPECT_FALSE(IsNullGuid(id));
+        // The store holds the by-id form now, as the keypad does.
+        for (size_t i = 0; i < keyIds.size(); ++i) {
+            profile->GetKeyAssignment(&record, keyIds[i], keymap);
+            EXPECT_EQ(record.kind, cases[i].resolved) << i;
+            EXPECT_TRUE(IsEqualGUID(ReferencedId(record), ids[i])) << i;
+        }
+
+        CVelmoraConfig reread(&m_keys.table);
+        CKeypad again(&m_keys.table);
+        ASSERT_TRUE(again.Initialize(&reread));
+        ASSERT_TRUE(again.SyncConfig(&reread, 1, 0xFFF));
+        EXPECT_EQ(reread.GetProfileCount(), 2);
+        EXPECT_EQ(reread.GetMacroCount(), 1);
+        IKeypadProfile* read = reread.FindProfileByGUID(ProfileId(profile));
+        ASSERT_NE(read, nullptr);
+        CKeymap* readKeymap = read->FindKeymapByGUID(keymap->GetGUID());
+        ASSERT_NE(readKeymap, nullptr);
+        for (size_t i = 0; i < keyIds.size(); ++i) {
+            read->GetKeyAssignment(&record, keyIds[i], readKeymap);
+            EXPECT_EQ(record.kind, cases[i].resolved) << i;
+            EXPECT_TRUE(IsEqualGUID(ReferencedId(record), ids[i])) << i;
+        }
+        read->GetKeyAssignment(&record, keyIds[0], readKeymap);
+        EXPECT_EQ(record.GetWord(CAssignment::kMacroModeWord), 2u);
+        EXPECT_EQ(record.GetWord(CAssignment::kMacroRepeatWord), 3u);
+        read->GetButtonAssignment(&record, tKeypadButton(18), readKeymap);
+        EXPECT_EQ(record.kind, kAssignMacro);
+        EXPECT_TRUE(IsEqualGUID(ReferencedId(record), macro->m_id));
+        ASSERT_NE(reread.FindMacroByGUID(macro->m_id), nullptr);
+        EXPECT_TRUE(MacroEquals(*reread.FindMacroByGUID(macro->m_id), *macro));
+        EXPECT_NE(reread.FindProfileByGUID(ProfileId(target)), nullptr);
+    }
+}
+
+TEST_F(Keypad, AnAssignmentNamingNoItemFailsTheWrite)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    IKeypadProfile* profile = m_store->GetProfile(0);
+    CAssignment record;
+    const int32_t key = KeyIdOfDeviceCode(m_keys.table, keypad.GetKeymapKeyCodes()[0]);
+    profile->SetKeyAssignment(key, MakeNamedAssignment(kAssignMacroByName, record, L"No such macro"), profile->GetKeymap(0));
+    ASSERT_HRESULT_SUCCEEDED(m_control->ClearCallLog());
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    EXPECT_EQ(keypad.GetLastSyncResult(), 0);
+    EXPECT_EQ(CountOf(CallLog(), L"IMacroManager::Create"), 0);
+    EXPECT_EQ(profile->GetKeyAssignment(&record, key, profile->GetKeymap(0))->kind, kAssignMacroByName);
+}
+
+TEST_F(Keypad, AMacroTheReadSkippedIsNotDeletedByTheNextWrite)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    m_store->AddMacro(L"Readable")->m_events = { { 2, 10, 0 } };
+    m_store->AddMacro(L"Unreadable")->m_events = { { 2, 20, 0 } };
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+
+    // A later start reads the second macro's data in vain.
+    CVelmoraConfig store(&m_keys.table);
+    CKeypad next(&m_keys.table);
+    ASSERT_TRUE(next.Initialize(&store));
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"IMacro::GetData", E_FAIL, 1));
+    ASSERT_TRUE(next.SyncConfig(&store, 1, 0xFFF));
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"", S_OK, 0));
+    ASSERT_EQ(store.GetMacroCount(), 1);
+    store.GetProfile(0)->SetName(L"Renamed");
+    ASSERT_TRUE(next.SyncConfig(&store, 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(next, &store));
+    ASSERT_EQ(next.GetLastSyncResult(), 1);
+
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    ASSERT_TRUE(again.SyncConfig(&reread, 1, 0xFFF));
+    EXPECT_EQ(reread.GetMacroCount(), 2);
+    EXPECT_NE(reread.FindMacroByName(L"Unreadable"), nullptr);
+}
+
+TEST_F(Keypad, AStaleKeymapThatStaysGivesItsNameToTheLocalOne)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    IKeypadProfile* profile = m_store->GetProfile(0);
+    profile->GetKeymap(2)->SetName(L"On the keypad");
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+    const GUID kept = profile->GetKeymap(2)->GetGUID();
+
+    // The local key map loses its id and gets another name; the keypad refuses to let
+    // its key map go, so the local one takes it over under the keypad's name.
+    profile->GetKeymap(2)->SetGUID(GUID_NULL);
+    profile->GetKeymap(2)->SetName(L"Local");
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"IKeyMapManager::Delete", E_FAIL, 0));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"", S_OK, 0));
+    // The store shows the keypad's name too, so the next write keeps it.
+    EXPECT_EQ(profile->GetKeymap(2)->GetName(), L"On the keypad");
+    EXPECT_TRUE(IsEqualGUID(profile->GetKeymap(2)->GetGUID(), kept));
+    profile->SetName(L"Renamed");
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    CKeymap* read = reread.FindProfileByGUID(ProfileId(profile))->FindKeymapByGUID(kept);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->GetName(), L"On the keypad");
+}
+
+TEST_F(Keypad, AKeymapWriteThatSendsNoKeyRecordFails)
+{
+    // Without key definitions no key of the keypad is known, so no key record goes out.
+    CKeypad keypad;
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    m_store->GetProfile(0)->SetName(L"Renamed");
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    EXPECT_EQ(keypad.GetLastSyncResult(), 0);
+    EXPECT_EQ(CountOf(CallLog(), L"IKeyAssignments::SetAssignments"), 0);
+    EXPECT_TRUE(m_store->IsChanged());
+}
+
+namespace
+{
+// A hidden window that counts the end-of-write messages it receives.
+class SyncDoneWindow
+{
+public:
+    static std::vector<WPARAM> s_results;
+    HWND m_wnd = nullptr;
+
+    SyncDoneWindow()
+    {
+        WNDCLASSW windowClass = {};
+        windowClass.lpfnWndProc = Proc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"SyncDoneWindow";
+        RegisterClassW(&windowClass);
+        m_wnd = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+            windowClass.hInstance, nullptr);
+        s_results.clear();
+    }
+    ~SyncDoneWindow()
+    {
+        if (m_wnd)
+            DestroyWindow(m_wnd);
+    }
+
+private:
+    static LRESULT CALLBACK Proc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_DEVICE_SYNC_DONE)
+            s_results.push_back(wParam);
+        return DefWindowProcW(wnd, message, wParam, lParam);
+    }
+};
+std::vector<WPARAM> SyncDoneWindow::s_results;
+}
+
+TEST_F(Keypad, TheEndOfAWriteReachesTheRegisteredWindowWithItsResult)
+{
+    SyncDoneWindow window;
+    ASSERT_NE(window.m_wnd, nullptr);
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    keypad.AddProgressWindow(window.m_wnd);
+    m_store->GetProfile(0)->SetName(L"Renamed");
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(WaitIdle(keypad));
+    ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"IKeyAssignments::SetAssignments", E_FAIL, 0));
+    m_store->GetProfile(0)->SetName(L"Renamed again");
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(WaitIdle(keypad));
+    // WaitIdle dispatches this thread's messages while it waits; take the rest too.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+    const std::vector<WPARAM> expected = { 1, 0 };
+    EXPECT_EQ(SyncDoneWindow::s_results, expected);
+
+    keypad.RemoveProgressWindow(window.m_wnd);
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(WaitIdle(keypad));
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+    EXPECT_EQ(SyncDoneWindow::s_results.size(), 2u) << "a window taken off the list hears nothing";
+}
+
+TEST_F(Keypad, ShutdownDuringASlowWriteStopsItUnfinished)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    for (int i = 0; i < 5; ++i)
+        m_store->CreateProfile(FormatString(L"Extra %d", i));
+    ASSERT_HRESULT_SUCCEEDED(m_control->SetDelay(20));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    Sleep(200);
+    ASSERT_TRUE(keypad.IsBusy());
+    keypad.Shutdown();
+    EXPECT_FALSE(keypad.IsBusy());
+    EXPECT_EQ(keypad.GetLastSyncResult(), 0) << "a write stopped half-way is no success";
+    const size_t logged = CallLog().size();
+    Sleep(300);
+    EXPECT_EQ(CallLog().size(), logged) << "nothing writes on after the shut-down";
+    EXPECT_FALSE(keypad.FinishWrite(m_store.get()) && !m_store->IsChanged()) << "nothing unwritten is accepted";
+    ASSERT_HRESULT_SUCCEEDED(m_control->SetDelay(0));
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    EXPECT_EQ(reread.FindProfileByName(L"Extra 4"), nullptr) << "the write did not reach its end";
 }

@@ -42,6 +42,11 @@ TEST(NumericEditFilter, DigitsAreJudgedByTheTextAfterTheEdit)
         { L"429496729", 9, 9, L'5', 0, 0xFFFFFFFFu, true, "4294967295 fits 32 bits" },
         { L"429496729", 9, 9, L'6', 0, 0xFFFFFFFFu, false, "4294967296 does not" },
         { L"99999999999999999999", 20, 20, L'9', 0, 0xFFFFFFFFu, false, "no length wraps around" },
+        { L"", 0, 0, L'0', 0, 100, true, "0 alone within the range" },
+        { L"5", 0, 0, L'0', 0, 100, false, "a zero before the number" },
+        { L"0", 1, 1, L'5', 0, 100, false, "a digit after a lone zero" },
+        { L"25", 0, 1, L'0', 0, 100, false, "a zero replacing the first digit" },
+        { L"25", 1, 1, L'0', 0, 300, true, "a zero inside the number: 205" },
     };
     for (const Case& c : cases)
         EXPECT_EQ(IsNumericEditDigitAllowed(c.text, c.selStart, c.selEnd, c.ch, c.minimum, c.maximum), c.allowed)

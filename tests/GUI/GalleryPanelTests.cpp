@@ -55,7 +55,7 @@ public:
         return static_cast<int>(std::count_if(m_private.begin(), m_private.end(), [&](const Private& p) { return p.message == message; }));
     }
 
-    CGalleryPanel() : CPopupBox(IDD_GUIPANEL, L"GalleryPage.xml", nullptr) {}
+    explicit CGalleryPanel(CWnd* owner = nullptr) : CPopupBox(IDD_GUIPANEL, L"GalleryPage.xml", owner) {}
 
     template <class T>
     T* Find(const wchar_t* name, int kind)
@@ -144,7 +144,7 @@ TEST_F(GalleryPanelTest, PanelIsItsBackgroundsSizeWithItsMasksRegion)
     ASSERT_TRUE(Show(panel));
     CRect rect;
     panel.GetWindowRect(&rect);
-    EXPECT_EQ(rect, CRect(0, 0, 720, 320));
+    EXPECT_EQ(rect.Size(), CSize(720, 320));
     ASSERT_NE(panel.GetMask(), nullptr);
 
     CRgn expected(CreateRegionFromBitmap(FindSkinPicture(L"gallery_mask.bmp")->GetHandle()));
@@ -705,4 +705,26 @@ TEST_F(GalleryPanelTest, InlineListReportsClicksOnRowsThatAreNotDisabled)
     EXPECT_EQ(list->GetItemCount(), 1) << "new entries refill the inline list";
     mouse->Show(false);
     EXPECT_FALSE(list->IsWindowVisible());
+}
+
+TEST_F(GalleryPanelTest, APopupOpensCentredOnItsOwnerOrElseOnTheScreen)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"Owner", WS_POPUP | WS_VISIBLE, CRect(300, 200, 1100, 800), nullptr, nullptr));
+    CGalleryPanel owned(&owner);
+    ASSERT_TRUE(Show(owned));
+    CRect rect;
+    owned.GetWindowRect(&rect);
+    EXPECT_EQ(rect, CRect(340, 340, 1060, 660)) << "the owner's centre is (700, 500)";
+    owned.DestroyWindow();
+    owner.DestroyWindow();
+
+    CGalleryPanel alone;
+    ASSERT_TRUE(Show(alone));
+    alone.GetWindowRect(&rect);
+    RECT work = {};
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+    EXPECT_EQ(rect.left, work.left + (work.right - work.left - 720) / 2);
+    EXPECT_EQ(rect.top, work.top + (work.bottom - work.top - 320) / 2);
+    alone.DestroyWindow();
 }

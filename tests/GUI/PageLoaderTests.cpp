@@ -1,7 +1,9 @@
 #include "CBitmapBtn.h"
 #include "CBitmapItem.h"
+#include "CBitmapWindow.h"
 #include "CBmpInfo.h"
 #include "CDropdownListItem.h"
+#include "CEditItem.h"
 #include "CFontItem.h"
 #include "CKeyboardKeyItem.h"
 #include "CLangTable.h"
@@ -383,4 +385,91 @@ TEST_F(PageLoaderTest, ListBuildersReadColourSetsScrollBarsAndEntries)
     EXPECT_EQ(menu->m_entries[1].m_text, L"$paste");
     EXPECT_FALSE(delay->m_dynamic);
     EXPECT_EQ(delay->m_settings.m_defaultHeight, 44);
+}
+
+TEST_F(PageLoaderTest, EditsTakeEveryColourTheyNameAndKeepTheirDefaultsOtherwise)
+{
+    ASSERT_TRUE(Load(std::string(kPanelHead) +
+        "<EDITCTRLLIST>"
+        "<EDITCTRL name=\"EDITCTRL_INSERT_DELAY\" fontclr=\"RED\" fontclrhi=\"GREEN\" backclr=\"BLUE\" backclrhi=\"YELLOW\""
+        " bdrclr=\"ORANGE\" disbbackclr=\"PINK\" disbbdrclr=\"BLACK\" disbfontclr=\"DARKGREY\"/>"
+        "<EDITCTRL name=\"EDITCTRL_DEFAULT_DELAY\" fontclr=\"NOSUCHCOLOUR\" backclr=\"MIDGREY\"/>"
+        "<EDITCTRLSK name=\"EDITCTRL_POPUP_SINGLEKEYENTRY\" fontclr=\"RED\" fontclrhi=\"GREEN\" backclr=\"BLUE\""
+        " backclrhi=\"YELLOW\" bdrclr=\"ORANGE\" disbfontclr=\"DARKGREY\"/>"
+        "</EDITCTRLLIST></GUIPANEL>"));
+    auto* full = Find<CEditItem>(L"EDITCTRL_INSERT_DELAY", GUIKIND_EDIT);
+    auto* partial = Find<CEditItem>(L"EDITCTRL_DEFAULT_DELAY", GUIKIND_EDIT);
+    auto* key = Find<CEditItem>(L"EDITCTRL_POPUP_SINGLEKEYENTRY", GUIKIND_EDITSINGLEKEY);
+    ASSERT_TRUE(full && partial && key);
+    struct Case { const char* slot; COLORREF full, partial, key; };
+    const CEditItem::Colours& f = full->GetColours();
+    const CEditItem::Colours& p = partial->GetColours();
+    const CEditItem::Colours& k = key->GetColours();
+    const COLORREF white = 0xFFFFFF;
+    const Case cases[] = {
+        { "text", f.text, p.text, k.text },
+        { "hover text", f.hoverText, p.hoverText, k.hoverText },
+        { "back", f.back, p.back, k.back },
+        { "hover back", f.hoverBack, p.hoverBack, k.hoverBack },
+        { "border", f.border, p.border, k.border },
+        { "disabled back", f.disabledBack, p.disabledBack, k.disabledBack },
+        { "disabled border", f.disabledBorder, p.disabledBorder, k.disabledBorder },
+        { "disabled text", f.disabledText, p.disabledText, k.disabledText },
+    };
+    const COLORREF expectedFull[] = { 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0x007EFF, 0x8080FF, 0x000000, 0x3A3A3A };
+    // An unknown colour name leaves the default; the key field takes only its five.
+    const COLORREF expectedPartial[] = { white, white, 0x777069, white, white, white, white, white };
+    const COLORREF expectedKey[] = { 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0x007EFF, white, white, white };
+    for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
+        EXPECT_EQ(cases[i].full, expectedFull[i]) << cases[i].slot;
+        EXPECT_EQ(cases[i].partial, expectedPartial[i]) << cases[i].slot;
+        EXPECT_EQ(cases[i].key, expectedKey[i]) << cases[i].slot;
+    }
+}
+
+TEST_F(PageLoaderTest, TextsKeepTheirDefaultColourForAnUnknownNameAndTakeTheDisabledOne)
+{
+    ASSERT_TRUE(Load(std::string(kPanelHead) +
+        "<TEXTLIST>"
+        "<TEXTITEM name=\"TEXT_WARNDLG_HEADING\" textkey=\"x\" fontclr=\"NOSUCHCOLOUR\"/>"
+        "<TEXTITEM name=\"TEXT_WARNDLG_MESSAGE\" textkey=\"x\" fontclr=\"RED\" disbfontclr=\"GREEN\"/>"
+        "</TEXTLIST></GUIPANEL>"));
+    auto* unknown = Find<CTextItem>(L"TEXT_WARNDLG_HEADING", GUIKIND_TEXTITEM);
+    auto* disabled = Find<CTextItem>(L"TEXT_WARNDLG_MESSAGE", GUIKIND_TEXTITEM);
+    ASSERT_TRUE(unknown && disabled);
+    EXPECT_EQ(unknown->m_colour, CTextItem().m_colour);
+    EXPECT_EQ(disabled->m_colour, 0x0000FFu);
+    EXPECT_TRUE(disabled->m_hasDisabledColour);
+    EXPECT_EQ(disabled->m_disabledColour, 0x00FF00u);
+}
+
+TEST_F(PageLoaderTest, ABitmapWindowShowsItsTextsInTheCaseOfItsCaps)
+{
+    ASSERT_TRUE(Load(std::string(kPanelHead) +
+        "<BITMAPLIST><BITMAPWINDOW name=\"DPIWIN\" caps=\"U\"><RECT left=\"0\" top=\"0\" right=\"50\" bottom=\"20\"/>"
+        "</BITMAPWINDOW></BITMAPLIST></GUIPANEL>"));
+    auto* window = Find<CBitmapWindow>(L"DPIWIN", GUIKIND_BITMAPWINDOW);
+    ASSERT_NE(window, nullptr);
+    window->SetText(L"Keystroke");
+    EXPECT_EQ(window->GetWindowText(), L"KEYSTROKE");
+}
+
+TEST(PageLoader, LoadsAPageFromAFolderWithNonAsciiCharacters)
+{
+    InitVocabularyTables();
+    CTestSkinFolder folder(L"Skin \u00C4rger \u65E5\u672C ");
+    ASSERT_NE(GetFileAttributesW(folder.Path()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_TRUE(folder.Write(L"skins\\bg.bmp", MakeBmpFile(120, 80, RGB(10, 20, 30))));
+    ASSERT_TRUE(folder.Write(L"skins\\mask.bmp", MakeBmpFile(120, 80, RGB(0, 0, 0))));
+    ASSERT_TRUE(folder.Write(L"xml\\Page.xml", Bytes(std::string(kPanelHead) +
+        "<TEXTLIST><TEXTITEM name=\"TEXT_WARNDLG_HEADING\" textkey=\"x\"/></TEXTLIST></GUIPANEL>")));
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"Owner", WS_POPUP, CRect(0, 0, 200, 100), nullptr, nullptr));
+    CGUIItems items;
+    EXPECT_TRUE(LoadGUIPage(items, L"Page.xml", &owner));
+    auto* background = items.FindItemOfKind<CPanelBitmap>(kBackgroundItemId, GUIKIND_PANELBITMAP);
+    ASSERT_NE(background, nullptr) << "the background picture is read from the folder";
+    EXPECT_NE(items.FindItemOfKind<CTextItem>(GetGUIItemId(L"TEXT_WARNDLG_HEADING"), GUIKIND_TEXTITEM), nullptr);
+    items.DeleteAll();
+    owner.DestroyWindow();
 }

@@ -28,12 +28,12 @@ void PutLittleEndian(std::vector<uint8_t>& bytes, uint32_t value, int size)
 }
 }
 
-CTestSkinFolder::CTestSkinFolder()
+CTestSkinFolder::CTestSkinFolder(const wchar_t* name)
     : m_savedExeFolder(g_exeFolder)
 {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    m_folder.Format(L"%sVelmoraSkin%lu_%lu\\", temp, GetCurrentProcessId(), GetTickCount());
+    m_folder.Format(L"%s%s%lu_%lu\\", temp, name, GetCurrentProcessId(), GetTickCount());
     DeleteTree(m_folder);
     CreateDirectoryW(m_folder, nullptr);
     g_exeFolder = m_folder;

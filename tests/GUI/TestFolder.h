@@ -17,7 +17,8 @@ class CTestSkinFolder
     CString m_savedExeFolder;
 
 public:
-    CTestSkinFolder();
+    // The folder's name starts with the given text (the test's pid and tick count follow).
+    explicit CTestSkinFolder(const wchar_t* name = L"VelmoraSkin");
     ~CTestSkinFolder();
     CTestSkinFolder(const CTestSkinFolder&) = delete;
     CTestSkinFolder& operator=(const CTestSkinFolder&) = delete;
