@@ -34,110 +34,30 @@ static HRESULT SendOn(HRESULT hr, LPWSTR text, DWORD* length, WCHAR** out)
     return hr;
 }
 
-HRESULT CALLBACK IProfile_GetName_Proxy(IProfile* This, LPWSTR* name)
-{
-    DWORD length = 0;
-    WCHAR* text = NULL;
-    if (!name)
-        return E_POINTER;
-    *name = NULL;
-    const HRESULT hr = IProfile_RemoteGetName_Proxy(This, &length, &text);
-    return HandOn(hr, length, text, name);
-}
+/* The proxy and the stub of one string-returning method; every such method is the same
+   pair but for its interface and name. The call comes first, in a statement of its own:
+   the order in which a function's arguments are evaluated is not fixed. */
+#define STRING_CALL(Interface, Method)                                                                   \
+    HRESULT CALLBACK Interface##_##Method##_Proxy(Interface* This, LPWSTR* out)                          \
+    {                                                                                                    \
+        DWORD length = 0;                                                                                \
+        WCHAR* text = NULL;                                                                              \
+        if (!out)                                                                                        \
+            return E_POINTER;                                                                            \
+        *out = NULL;                                                                                     \
+        const HRESULT hr = Interface##_Remote##Method##_Proxy(This, &length, &text);                    \
+        return HandOn(hr, length, text, out);                                                            \
+    }                                                                                                    \
+    HRESULT __RPC_STUB Interface##_##Method##_Stub(Interface* This, DWORD* length, WCHAR** out)          \
+    {                                                                                                    \
+        LPWSTR text = NULL;                                                                              \
+        const HRESULT hr = This->lpVtbl->Method(This, &text);                                            \
+        return SendOn(hr, text, length, out);                                                            \
+    }
 
-HRESULT __RPC_STUB IProfile_GetName_Stub(IProfile* This, DWORD* length, WCHAR** name)
-{
-    LPWSTR text = NULL;
-    const HRESULT hr = This->lpVtbl->GetName(This, &text);
-    return SendOn(hr, text, length, name);
-}
-
-HRESULT CALLBACK IKeyMap_GetName_Proxy(IKeyMap* This, LPWSTR* name)
-{
-    DWORD length = 0;
-    WCHAR* text = NULL;
-    if (!name)
-        return E_POINTER;
-    *name = NULL;
-    const HRESULT hr = IKeyMap_RemoteGetName_Proxy(This, &length, &text);
-    return HandOn(hr, length, text, name);
-}
-
-HRESULT __RPC_STUB IKeyMap_GetName_Stub(IKeyMap* This, DWORD* length, WCHAR** name)
-{
-    LPWSTR text = NULL;
-    const HRESULT hr = This->lpVtbl->GetName(This, &text);
-    return SendOn(hr, text, length, name);
-}
-
-HRESULT CALLBACK IMacro_GetName_Proxy(IMacro* This, LPWSTR* name)
-{
-    DWORD length = 0;
-    WCHAR* text = NULL;
-    if (!name)
-        return E_POINTER;
-    *name = NULL;
-    const HRESULT hr = IMacro_RemoteGetName_Proxy(This, &length, &text);
-    return HandOn(hr, length, text, name);
-}
-
-HRESULT __RPC_STUB IMacro_GetName_Stub(IMacro* This, DWORD* length, WCHAR** name)
-{
-    LPWSTR text = NULL;
-    const HRESULT hr = This->lpVtbl->GetName(This, &text);
-    return SendOn(hr, text, length, name);
-}
-
-HRESULT CALLBACK IDeviceServiceControl_DumpState_Proxy(IDeviceServiceControl* This, LPWSTR* text)
-{
-    DWORD length = 0;
-    WCHAR* received = NULL;
-    if (!text)
-        return E_POINTER;
-    *text = NULL;
-    const HRESULT hr = IDeviceServiceControl_RemoteDumpState_Proxy(This, &length, &received);
-    return HandOn(hr, length, received, text);
-}
-
-HRESULT __RPC_STUB IDeviceServiceControl_DumpState_Stub(IDeviceServiceControl* This, DWORD* length, WCHAR** text)
-{
-    LPWSTR sent = NULL;
-    const HRESULT hr = This->lpVtbl->DumpState(This, &sent);
-    return SendOn(hr, sent, length, text);
-}
-
-HRESULT CALLBACK IDeviceServiceControl_GetCallLog_Proxy(IDeviceServiceControl* This, LPWSTR* text)
-{
-    DWORD length = 0;
-    WCHAR* received = NULL;
-    if (!text)
-        return E_POINTER;
-    *text = NULL;
-    const HRESULT hr = IDeviceServiceControl_RemoteGetCallLog_Proxy(This, &length, &received);
-    return HandOn(hr, length, received, text);
-}
-
-HRESULT __RPC_STUB IDeviceServiceControl_GetCallLog_Stub(IDeviceServiceControl* This, DWORD* length, WCHAR** text)
-{
-    LPWSTR sent = NULL;
-    const HRESULT hr = This->lpVtbl->GetCallLog(This, &sent);
-    return SendOn(hr, sent, length, text);
-}
-
-HRESULT CALLBACK IDeviceServiceControl_GetStatePath_Proxy(IDeviceServiceControl* This, LPWSTR* path)
-{
-    DWORD length = 0;
-    WCHAR* received = NULL;
-    if (!path)
-        return E_POINTER;
-    *path = NULL;
-    const HRESULT hr = IDeviceServiceControl_RemoteGetStatePath_Proxy(This, &length, &received);
-    return HandOn(hr, length, received, path);
-}
-
-HRESULT __RPC_STUB IDeviceServiceControl_GetStatePath_Stub(IDeviceServiceControl* This, DWORD* length, WCHAR** path)
-{
-    LPWSTR sent = NULL;
-    const HRESULT hr = This->lpVtbl->GetStatePath(This, &sent);
-    return SendOn(hr, sent, length, path);
-}
+STRING_CALL(IProfile, GetName)
+STRING_CALL(IKeyMap, GetName)
+STRING_CALL(IMacro, GetName)
+STRING_CALL(IDeviceServiceControl, DumpState)
+STRING_CALL(IDeviceServiceControl, GetCallLog)
+STRING_CALL(IDeviceServiceControl, GetStatePath)
