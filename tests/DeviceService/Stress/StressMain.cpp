@@ -377,19 +377,28 @@ private:
     static CComPtr<IDeviceServiceControl> FreshService()
     {
         CComPtr<IDeviceServiceControl> control;
-        if (FAILED(CoCreateInstance(CLSID_DeviceService, nullptr, CLSCTX_ALL, IID_IDeviceServiceControl,
-                                    reinterpret_cast<void**>(control.Receive()))))
+        HRESULT hr = CoCreateInstance(CLSID_DeviceService, nullptr, CLSCTX_ALL, IID_IDeviceServiceControl,
+                                      reinterpret_cast<void**>(control.Receive()));
+        if (FAILED(hr)) {
+            Print("stress: the running service does not answer (0x%08lX)\n", static_cast<unsigned long>(hr));
             return control;
+        }
         DWORD processId = 0;
-        if (FAILED(control->Shutdown(&processId)))
+        hr = control->Shutdown(&processId);
+        if (FAILED(hr)) {
+            Print("stress: the running service does not shut down (0x%08lX)\n", static_cast<unsigned long>(hr));
             return CComPtr<IDeviceServiceControl>();
+        }
         control.Release();
         if (HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId)) {
-            WaitForSingleObject(process, kWedgeMs);
+            if (WaitForSingleObject(process, kWedgeMs) != WAIT_OBJECT_0)
+                Print("stress: the running service did not end\n");
             CloseHandle(process);
         }
-        CoCreateInstance(CLSID_DeviceService, nullptr, CLSCTX_ALL, IID_IDeviceServiceControl,
-                         reinterpret_cast<void**>(control.Receive()));
+        hr = CoCreateInstance(CLSID_DeviceService, nullptr, CLSCTX_ALL, IID_IDeviceServiceControl,
+                              reinterpret_cast<void**>(control.Receive()));
+        if (FAILED(hr))
+            Print("stress: a new service does not start (0x%08lX)\n", static_cast<unsigned long>(hr));
         return control;
     }
 
