@@ -97,7 +97,7 @@ protected:
     }
 
     // Waits for the worker while letting this thread's messages through.
-    static bool WaitIdle(CKeypad& keypad, DWORD timeoutMs = 50000)
+    static bool WaitIdle(CKeypad& keypad, DWORD timeoutMs = 100000)
     {
         const DWORD start = GetTickCount();
         while (keypad.IsBusy()) {
