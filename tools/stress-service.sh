@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Stress runs of the shared device service, apart from the tests: many client processes at
 # once for a while, each run judged by DeviceServiceStress (see its header).
-#   stress-service.sh [--runs N] [--seconds S] [--clients C] [--writers W] [--churners C] [--load]
+#   stress-service.sh [--runs N] [--seconds S] [--clients C] [--writers W] [--churners K] [--load] [--fresh]
 # --load keeps every core busy with one spinning process each for the whole time. All runs
 # share one Wine session, as the programs share one service all day; a run that finds the
-# service wedged ends that session and the next run starts a fresh one.
+# service wedged ends that session and the next run starts a fresh one. With --fresh every
+# run has a Wine session of its own.
 set -euo pipefail
 runs=5
 seconds=60
@@ -12,6 +13,7 @@ clients=8
 writers=2
 churners=1
 load=0
+fresh=0
 while [ $# -gt 0 ]; do
     case "$1" in
         --runs) runs=$2; shift 2 ;;
@@ -20,7 +22,8 @@ while [ $# -gt 0 ]; do
         --writers) writers=$2; shift 2 ;;
         --churners) churners=$2; shift 2 ;;
         --load) load=1; shift ;;
-        *) echo "usage: stress-service.sh [--runs N] [--seconds S] [--clients C] [--writers W] [--churners C] [--load]" >&2; exit 2 ;;
+        --fresh) fresh=1; shift ;;
+        *) echo "usage: stress-service.sh [--runs N] [--seconds S] [--clients C] [--writers W] [--churners K] [--load] [--fresh]" >&2; exit 2 ;;
     esac
 done
 source "$(dirname "$0")/build.sh"
@@ -49,6 +52,10 @@ fi
 passed=0
 failed=0
 for run in $(seq 1 "$runs"); do
+    if [ "$fresh" -eq 1 ] && [ "$run" -gt 1 ]; then
+        session_stop
+        start
+    fi
     set +e
     "$repo/tools/wine-run.sh" --prefix "$WINEPREFIX" "$build/tests/DeviceService/DeviceServiceStress.exe" \
         --seconds "$seconds" --clients "$clients" --writers "$writers" --churners "$churners" --seed "$run"

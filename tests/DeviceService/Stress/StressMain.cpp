@@ -380,7 +380,9 @@ private:
         HRESULT hr = CoCreateInstance(CLSID_DeviceService, nullptr, CLSCTX_ALL, IID_IDeviceServiceControl,
                                       reinterpret_cast<void**>(control.Receive()));
         if (FAILED(hr)) {
-            Print("stress: the running service does not answer (0x%08lX)\n", static_cast<unsigned long>(hr));
+            CServerFigures running;
+            Print("stress: the running service does not answer (0x%08lX); %s\n", static_cast<unsigned long>(hr),
+                  running.Open() ? "its process is there" : "no service process runs");
             return control;
         }
         DWORD processId = 0;
