@@ -453,6 +453,22 @@ private:
         }
     }
 
+    // Reads one setting of an LED and writes it back unchanged.
+    template <class Setting, class Value>
+    void Rewrite(const CComPtr<ILed>& led, REFIID iid)
+    {
+        CComPtr<Setting> setting;
+        Count();
+        if (FAILED(led.QueryInterface(iid, setting)))
+            return;
+        Value value = 0;
+        Count();
+        if (SUCCEEDED(setting->Get(&value))) {
+            Count();
+            setting->Set(value);
+        }
+    }
+
     void Leds(IDevice* device)
     {
         CComPtr<IProfileManager> profiles = ManagerOf<IProfileManager>(device, IID_IProfileManager);
@@ -470,26 +486,8 @@ private:
         led->GetState(&state);
         Count();
         led->GetLedId(&id);
-        CComPtr<ILedColour> colour;
-        Count();
-        if (SUCCEEDED(led.QueryInterface(IID_ILedColour, colour))) {
-            DWORD value = 0;
-            Count();
-            if (SUCCEEDED(colour->Get(&value))) {
-                Count();
-                colour->Set(value);
-            }
-        }
-        CComPtr<ILedBrightness> brightness;
-        Count();
-        if (SUCCEEDED(led.QueryInterface(IID_ILedBrightness, brightness))) {
-            LONG percent = 0;
-            Count();
-            if (SUCCEEDED(brightness->Get(&percent))) {
-                Count();
-                brightness->Set(percent);
-            }
-        }
+        Rewrite<ILedColour, DWORD>(led, IID_ILedColour);
+        Rewrite<ILedBrightness, LONG>(led, IID_ILedBrightness);
         CComPtr<ILedEffect> effect;
         Count();
         if (SUCCEEDED(led.QueryInterface(IID_ILedEffect, effect))) {
