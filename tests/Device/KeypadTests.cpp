@@ -4,7 +4,9 @@
 #include "CKeypad.h"
 #include "GuidText.h"
 #include "CVelmoraConfig.h"
+#include "FullStore.h"
 #include "KeyId.h"
+#include "KeyTranslation.h"
 #include "NamedReferences.h"
 
 #include <gtest/gtest.h>
@@ -521,13 +523,6 @@ TEST_F(Keypad, TheFlagWordGatesEachPartOfTheWrite)
 
 namespace
 {
-int32_t KeyIdOfDeviceCode(const CKeyDefTable& keys, uint32_t code)
-{
-    const uint32_t high = code >> 16;
-    const uint32_t group = high == 2 ? 1 : (high == 4 ? 2 : 0);
-    return keys.FindKeyByScanCode((code & 0xFFFF) | group << 16);
-}
-
 CAssignment Referring(int kind, const GUID& id)
 {
     uint32_t w[4];
@@ -1062,4 +1057,81 @@ TEST_F(Keypad, ShutdownDuringASlowWriteStopsItUnfinished)
     CKeypad again(&m_keys.table);
     ASSERT_TRUE(again.Initialize(&reread));
     EXPECT_EQ(reread.FindProfileByName(L"Extra 4"), nullptr) << "the write did not reach its end";
+}
+
+namespace
+{
+// Every profile, key map, key, button, LED and macro of written against read.
+void ExpectSameStore(IKeypadConfig& written, IKeypadConfig& read, const CKeyDefTable& keys,
+    const std::vector<uint32_t>& keyCodes, const std::vector<uint32_t>& buttonBits)
+{
+    ASSERT_EQ(read.GetProfileCount(), written.GetProfileCount());
+    EXPECT_EQ(read.GetActiveProfile(), read.FindProfileByGUID(ProfileId(written.GetActiveProfile())));
+    for (int i = 0; i < written.GetProfileCount(); ++i) {
+        IKeypadProfile* w = written.GetProfile(i);
+        IKeypadProfile* r = read.FindProfileByGUID(ProfileId(w));
+        ASSERT_NE(r, nullptr) << i;
+        EXPECT_EQ(r->GetName(), w->GetName()) << i;
+        EXPECT_EQ(r->GetApplicationName(), w->GetApplicationName()) << i;
+        EXPECT_EQ(r->GetAutoSwitch(), w->GetAutoSwitch()) << i;
+        EXPECT_EQ(r->GetOption(), w->GetOption()) << i;
+        EXPECT_EQ(r->IsOsdEnabled(), w->IsOsdEnabled()) << i;
+        ASSERT_EQ(r->GetKeymapCount(), w->GetKeymapCount()) << i;
+        EXPECT_TRUE(IsEqualGUID(r->GetCurrentKeymap()->GetGUID(), w->GetCurrentKeymap()->GetGUID())) << i;
+        for (int k = 0; k < w->GetKeymapCount(); ++k) {
+            CKeymap* wk = w->GetKeymap(k);
+            CKeymap* rk = r->FindKeymapByGUID(wk->GetGUID());
+            ASSERT_NE(rk, nullptr) << i << "/" << k;
+            EXPECT_EQ(rk->GetName(), wk->GetName()) << i << "/" << k;
+            CAssignment a;
+            CAssignment b;
+            for (uint32_t code : keyCodes) {
+                const int32_t keyId = KeyIdOfDeviceCode(keys, code);
+                EXPECT_TRUE(AssignmentEquals(*r->GetKeyAssignment(&a, keyId, rk), *w->GetKeyAssignment(&b, keyId, wk)))
+                    << "profile " << i << " key map " << k << " key " << keyId << " kind " << b.kind;
+            }
+            for (uint32_t bit : buttonBits) {
+                const tKeypadButton button = tKeypadButton(DeviceBitToButton(bit));
+                EXPECT_TRUE(AssignmentEquals(*r->GetButtonAssignment(&a, button, rk), *w->GetButtonAssignment(&b, button, wk)))
+                    << "profile " << i << " key map " << k << " button " << button;
+            }
+        }
+        for (int l = 0; l < 11; ++l) {
+            const tLEDType led = tLEDType(l);
+            EXPECT_EQ(r->GetLedState(led), w->GetLedState(led)) << i << " LED " << l;
+            EXPECT_EQ(r->GetLedColour(led), w->GetLedColour(led)) << i << " LED " << l;
+            EXPECT_EQ(r->GetLedBrightness(led), w->GetLedBrightness(led)) << i << " LED " << l;
+            EXPECT_EQ(r->GetLedEffect(led), w->GetLedEffect(led)) << i << " LED " << l;
+        }
+    }
+    ASSERT_EQ(read.GetMacroCount(), written.GetMacroCount());
+    for (int m = 0; m < written.GetMacroCount(); ++m) {
+        const CMacro* macro = read.FindMacroByName(written.GetMacro(m)->GetName());
+        ASSERT_NE(macro, nullptr) << m;
+        EXPECT_TRUE(MacroEquals(*macro, *written.GetMacro(m))) << m;
+    }
+}
+}
+
+TEST_F(Keypad, AFullStoreWrittenAndReadBackIsTheSameStore)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    const FullStoreShape shape = { 20, 10, 1000 };
+    AddFullStoreProfiles(*m_store, shape);
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+    FillFullStore(*m_store, m_keys.table, keypad.GetKeymapKeyCodes(), keypad.GetKeymapButtons(), shape);
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+    EXPECT_FALSE(m_store->IsChanged());
+
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    ASSERT_TRUE(again.SyncConfig(&reread, 1, 0xFFF));
+    ExpectSameStore(*m_store, reread, m_keys.table, keypad.GetKeymapKeyCodes(), keypad.GetKeymapButtons());
 }
