@@ -67,6 +67,13 @@ public:
     bool ReadConfig(IKeypadConfig* config, uint16_t flags);
 
 private:
+    // A device key map and its id, held while one profile is written.
+    struct HeldKeymap
+    {
+        GUID id;
+        CComPtr<IKeyMap> item;
+    };
+
     // Implementation
     bool HasFeature(int kind) const { return m_descriptor->HasFeature(kind); }
     bool SetMode(LONG mode);
@@ -82,6 +89,12 @@ private:
     bool WriteProfile(IKeypadConfig* config, IProfileManager* profiles, IKeypadProfile* profile, uint16_t flags, bool ok);
     bool WriteProperties(IProfile* device, IKeypadProfile* profile, bool& applicationLeftOut);
     bool WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile);
+    // The device key maps that stay, each held from its first look-up for the rest of the
+    // profile's write.
+    void RemoveStaleKeymaps(IKeyMapManager* keymaps, IKeypadProfile* profile, std::vector<HeldKeymap>& held);
+    bool WriteKeymapNames(IKeyMapManager* keymaps, IKeypadProfile* profile, std::vector<HeldKeymap>& held);
+    // The held key map of id, else the one GetById finds (then held too).
+    static bool LookUpKeymap(IKeyMapManager* keymaps, std::vector<HeldKeymap>& held, const GUID& id, CComPtr<IKeyMap>& out);
     bool WriteAssignments(IKeypadConfig* config, IKeyMapManager* keymaps, IKeyMap* device, IKeypadProfile* profile,
         CKeymap* keymap);
     // By-name assignments of the keymap take the by-id form, their items created first
@@ -93,7 +106,9 @@ private:
         int kind, GUID& id);
     bool WriteLeds(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile);
     bool WriteMacros(IKeypadConfig* config, IMacroManager* macros);
-    void RemoveStaleProfiles(IKeypadConfig* config, IProfileManager* profiles);
+    // False when a stale profile stayed on the device (the active one, before a kept
+    // profile could be made active).
+    bool RemoveStaleProfiles(IKeypadConfig* config, IProfileManager* profiles);
     bool RemoveStaleMacros(IKeypadConfig* config, IMacroManager* macros);
     bool IsSkippedMacro(const GUID& id) const;
 

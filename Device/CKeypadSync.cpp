@@ -46,6 +46,17 @@ tLEDEffect ClampEffect(LONG effect)
     return tLEDEffect(effect >= 1 && effect <= 5 ? effect : 0);
 }
 
+// The colour, brightness and effect of one LED, asked for together.
+void QueryLedFacets(ILed* led, CComPtr<ILedColour>& colour, CComPtr<ILedBrightness>& brightness, CComPtr<ILedEffect>& effect)
+{
+    MULTI_QI queries[3] = { { &IID_ILedColour, nullptr, S_OK }, { &IID_ILedBrightness, nullptr, S_OK },
+        { &IID_ILedEffect, nullptr, S_OK } };
+    QueryServiceInterfaces(led, queries, 3);
+    colour.Attach(static_cast<ILedColour*>(queries[0].pItf));
+    brightness.Attach(static_cast<ILedBrightness*>(queries[1].pItf));
+    effect.Attach(static_cast<ILedEffect*>(queries[2].pItf));
+}
+
 // A name no macro of the store has yet: the name itself, else "name (2)", "name (3)"...
 CString UniqueMacroName(IKeypadConfig* config, const CString& name)
 {
@@ -66,7 +77,7 @@ bool CKeypad::WriteConfig(IKeypadConfig* config, uint16_t flags)
         CComPtr<IProfileManager> profiles;
         if (!GetManager(IID_IProfileManager, profiles))
             return false;
-        RemoveStaleProfiles(config, profiles.Get());
+        const bool staleLeft = !RemoveStaleProfiles(config, profiles.Get());
         for (int d = 0; d < config->GetProfileCount() && !IsCancelled(); ++d)
             ok = WriteProfile(config, profiles.Get(), config->GetProfile(d), flags, ok);
         if (ok && (flags & kFlagProfiles) && config->GetActiveProfile()) {
@@ -75,7 +86,7 @@ bool CKeypad::WriteConfig(IKeypadConfig* config, uint16_t flags)
                  SUCCEEDED(profiles->SetActive(active.Get()));
             // A deleted profile that was active could not go before a kept one was on the
             // device and active; now it can.
-            if (ok)
+            if (ok && staleLeft)
                 RemoveStaleProfiles(config, profiles.Get());
         }
     }
@@ -104,13 +115,16 @@ bool CKeypad::LeavesOutAnything(uint16_t flags) const
            (HasFeature(1) && !(flags & kFlagProfiles));
 }
 
-void CKeypad::RemoveStaleProfiles(IKeypadConfig* config, IProfileManager* profiles)
+bool CKeypad::RemoveStaleProfiles(IKeypadConfig* config, IProfileManager* profiles)
 {
+    bool removed = true;
     for (LONG i = 0;;) {
         CComPtr<IProfile> device;
         GUID id = {};
-        if (FAILED(profiles->Item(i, device.Receive())) || FAILED(device->GetId(&id)))
-            return;
+        if (FAILED(profiles->Item(i, device.Receive())))
+            return removed;
+        if (FAILED(device->GetId(&id)))
+            return false;
         if (config->FindProfileByGUID(id)) {
             ++i;
             continue;
@@ -124,16 +138,19 @@ void CKeypad::RemoveStaleProfiles(IKeypadConfig* config, IProfileManager* profil
             if (keep && GetServiceItemById(profiles, IdOf(keep), kept) && SUCCEEDED(profiles->SetActive(kept.Get())))
                 hr = profiles->Delete(device.Get());
         }
-        if (FAILED(hr))
+        if (FAILED(hr)) {
+            removed = false;
             ++i;
+        }
     }
 }
 
 bool CKeypad::WriteProfile(IKeypadConfig* config, IProfileManager* profiles, IKeypadProfile* profile, uint16_t flags, bool ok)
 {
     bool profileOk = true;
+    // The device profile found or made first serves every later step.
+    CComPtr<IProfile> device;
     if (ok) {
-        CComPtr<IProfile> device;
         GUID id = IdOf(profile);
         if (IsNullGuid(id)) {
             profileOk = SUCCEEDED(profiles->Create(device.Receive())) && SUCCEEDED(device->GetId(&id)) &&
@@ -147,8 +164,7 @@ bool CKeypad::WriteProfile(IKeypadConfig* config, IProfileManager* profiles, IKe
                 profileOk = SUCCEEDED(device->SetName(profile->GetName()));
         }
     }
-    CComPtr<IProfile> device;
-    if (!GetServiceItemById(profiles, IdOf(profile), device))
+    if (!device && !GetServiceItemById(profiles, IdOf(profile), device))
         return false;
     bool applicationLeftOut = false;
     if (ok && profileOk && HasFeature(7) && (flags & kFlagProperties))
@@ -193,25 +209,55 @@ bool CKeypad::WriteProperties(IProfile* device, IKeypadProfile* profile, bool& a
 bool CKeypad::WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile)
 {
     CComPtr<IKeyMapManager> keymaps;
+    std::vector<HeldKeymap> held;
     if (!GetServiceSubObject(device, IID_IKeyMapManager, keymaps))
         return false;
+    RemoveStaleKeymaps(keymaps.Get(), profile, held);
+    if (!WriteKeymapNames(keymaps.Get(), profile, held))
+        return false;
+    for (int i = 0; i < profile->GetKeymapCount() && !IsCancelled(); ++i) {
+        CKeymap* keymap = profile->GetKeymap(i);
+        CComPtr<IKeyMap> item;
+        if (!LookUpKeymap(keymaps.Get(), held, keymap->GetGUID(), item) ||
+            !WriteAssignments(config, keymaps.Get(), item.Get(), profile, keymap))
+            return false;
+    }
+    CKeymap* current = profile->GetCurrentKeymap();
+    CComPtr<IKeyMap> active;
+    return current && LookUpKeymap(keymaps.Get(), held, current->GetGUID(), active) &&
+           SUCCEEDED(keymaps->SetActive(active.Get()));
+}
+
+void CKeypad::RemoveStaleKeymaps(IKeyMapManager* keymaps, IKeypadProfile* profile, std::vector<HeldKeymap>& held)
+{
     for (LONG i = 0;;) {
         CComPtr<IKeyMap> item;
         GUID id = {};
         if (FAILED(keymaps->Item(i, item.Receive())) || FAILED(item->GetId(&id)))
-            break;
+            return;
         if (profile->FindKeymapByGUID(id)) {
+            held.push_back({ id, item });
             ++i;
             continue;
         }
         if (FAILED(keymaps->Delete(item.Get()))) {
-            // The key map stays on the keypad: the local one at its place carries its name.
+            // The key map stays on the keypad: the local one at its place carries its name
+            // and, when it has no id yet, takes this one's, so the key maps made for the
+            // others are all new and no two local key maps share one on the keypad.
             CString name;
-            if (CKeymap* local = profile->GetKeymap(static_cast<int>(i)); local && ReadServiceName(item.Get(), name))
+            CKeymap* local = profile->GetKeymap(static_cast<int>(i));
+            if (local && ReadServiceName(item.Get(), name))
                 local->SetName(name);
+            if (local && IsNullGuid(local->GetGUID()))
+                local->SetGUID(id);
+            held.push_back({ id, item });
             ++i;
         }
     }
+}
+
+bool CKeypad::WriteKeymapNames(IKeyMapManager* keymaps, IKeypadProfile* profile, std::vector<HeldKeymap>& held)
+{
     for (int i = 0; i < profile->GetKeymapCount(); ++i) {
         CKeymap* keymap = profile->GetKeymap(i);
         CComPtr<IKeyMap> item;
@@ -223,7 +269,8 @@ bool CKeypad::WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfi
             if (FAILED(item->GetId(&id)))
                 return false;
             keymap->SetGUID(id);
-        } else if (!GetServiceItemById(keymaps.Get(), keymap->GetGUID(), item)) {
+            held.push_back({ id, item });
+        } else if (!LookUpKeymap(keymaps, held, keymap->GetGUID(), item)) {
             return false;
         }
         CString name;
@@ -232,16 +279,21 @@ bool CKeypad::WriteKeymaps(IKeypadConfig* config, IProfile* device, IKeypadProfi
         if (name.CompareNoCase(keymap->GetName()) != 0 && FAILED(item->SetName(keymap->GetName())))
             keymap->SetName(name);
     }
-    for (int i = 0; i < profile->GetKeymapCount() && !IsCancelled(); ++i) {
-        CKeymap* keymap = profile->GetKeymap(i);
-        CComPtr<IKeyMap> item;
-        if (!GetServiceItemById(keymaps.Get(), keymap->GetGUID(), item) ||
-            !WriteAssignments(config, keymaps.Get(), item.Get(), profile, keymap))
-            return false;
+    return true;
+}
+
+bool CKeypad::LookUpKeymap(IKeyMapManager* keymaps, std::vector<HeldKeymap>& held, const GUID& id, CComPtr<IKeyMap>& out)
+{
+    for (const HeldKeymap& keymap : held) {
+        if (IsEqualGUID(keymap.id, id)) {
+            out = keymap.item;
+            return true;
+        }
     }
-    CKeymap* current = profile->GetCurrentKeymap();
-    CComPtr<IKeyMap> active;
-    return current && GetServiceItemById(keymaps.Get(), current->GetGUID(), active) && SUCCEEDED(keymaps->SetActive(active.Get()));
+    if (!GetServiceItemById(keymaps, id, out))
+        return false;
+    held.push_back({ id, out });
+    return true;
 }
 
 bool CKeypad::WriteAssignments(IKeypadConfig* config, IKeyMapManager* keymaps, IKeyMap* device, IKeypadProfile* profile,
@@ -253,20 +305,21 @@ bool CKeypad::WriteAssignments(IKeypadConfig* config, IKeyMapManager* keymaps, I
         return false;
     if (!ResolvePendingReferences(config, keymaps, profile, keymap))
         return false;
+    // The service takes a key map's records in one call (all of them or none), so each
+    // list goes out whole.
+    std::vector<ServiceAssignment> records;
     for (uint32_t bit : m_keymapButtons) {
         const int button = DeviceBitToButton(bit);
         if (!profile->IsKeyItemChanged(0, button))
             continue;
         CAssignment assignment;
         config->GetButtonAssignment(&assignment, tKeypadButton(button), profile, keymap);
-        const ServiceAssignment record = MakeServiceAssignment(assignment, ButtonToDeviceCode(button));
-        if (FAILED(buttons->SetAssignment(1, &record)))
-            return false;
+        records.push_back(MakeServiceAssignment(assignment, ButtonToDeviceCode(button)));
     }
-    int sent = 0;
+    if (!records.empty() && FAILED(buttons->SetAssignment(static_cast<LONG>(records.size()), records.data())))
+        return false;
+    records.clear();
     for (uint32_t code : m_keymapKeyCodes) {
-        if (IsCancelled())
-            return false;
         // A code the key definitions do not know is left as the device has it.
         const int32_t keyId = KeyIdOfCode(code);
         if (keyId == 0)
@@ -279,13 +332,11 @@ bool CKeypad::WriteAssignments(IKeypadConfig* config, IKeyMapManager* keymaps, I
         uint32_t defaultCode = 0;
         if (assignment.kind == kAssignDefaultKey && DefaultCodeOfKey(keyId, defaultCode) && defaultCode == code)
             assignment.kind = kAssignSingleKey;
-        const ServiceAssignment record = MakeServiceAssignment(assignment, code);
-        if (FAILED(keys->SetAssignments(1, &record)))
-            return false;
-        ++sent;
+        records.push_back(MakeServiceAssignment(assignment, code));
     }
     // A key map that took no key record at all was not written.
-    return sent > 0;
+    return !IsCancelled() && !records.empty() &&
+           SUCCEEDED(keys->SetAssignments(static_cast<LONG>(records.size()), records.data()));
 }
 
 bool CKeypad::ResolvePendingReferences(IKeypadConfig* config, IKeyMapManager* keymaps, IKeypadProfile* profile,
@@ -387,15 +438,16 @@ bool CKeypad::WriteLeds(IKeypadConfig* config, IProfile* device, IKeypadProfile*
         if (profile->IsLedItemChanged(3, type))
             config->GetLedState(type, profile) ? led->TurnOn() : led->TurnOff();
         CComPtr<ILedColour> colour;
-        if (profile->IsLedItemChanged(4, type) && SUCCEEDED(led.QueryInterface(IID_ILedColour, colour)))
+        CComPtr<ILedBrightness> brightness;
+        CComPtr<ILedEffect> effect;
+        QueryLedFacets(led.Get(), colour, brightness, effect);
+        if (profile->IsLedItemChanged(4, type) && colour)
             colour->Set(config->GetLedColour(type, profile));
         // Brightness and effect go out changed or not, so an import or a reset on the
         // keypad never leaves it with other values than the store shows.
-        CComPtr<ILedBrightness> brightness;
-        if (SUCCEEDED(led.QueryInterface(IID_ILedBrightness, brightness)))
+        if (brightness)
             brightness->Set(static_cast<LONG>(config->GetLedBrightness(type, profile)));
-        CComPtr<ILedEffect> effect;
-        if (SUCCEEDED(led.QueryInterface(IID_ILedEffect, effect)))
+        if (effect)
             effect->Set(ClampEffect(config->GetLedEffect(type, profile)), 0, 0);
     }
 }
@@ -436,16 +488,20 @@ bool CKeypad::WriteMacros(IKeypadConfig* config, IMacroManager* macros)
         // A macro without events goes out as an empty block, which reads back as empty.
         const std::vector<uint8_t> data = MacroEventsToMacroData(macro->m_events);
         CComPtr<IMacro> device;
+        // A macro made here is named at once; a found one only when its name differs.
+        bool named = false;
         if (IsNullGuid(macro->m_id) || !GetServiceItemById(macros, macro->m_id, device)) {
             GUID id = {};
             if (FAILED(macros->Create(device.Receive())) || FAILED(device->GetId(&id)))
                 return false;
             macro->SetGUID(id);
+            if (FAILED(device->SetName(macro->GetName())))
+                return false;
+            named = true;
         }
         CString name;
-        if (!ReadServiceName(device.Get(), name))
-            return false;
-        if (name.CompareNoCase(macro->GetName()) != 0 && FAILED(device->SetName(macro->GetName())))
+        if (!named && (!ReadServiceName(device.Get(), name) ||
+                          (name.CompareNoCase(macro->GetName()) != 0 && FAILED(device->SetName(macro->GetName())))))
             return false;
         if (FAILED(device->SetData(static_cast<DWORD>(data.size()), data.data())))
             return false;
@@ -629,17 +685,18 @@ bool CKeypad::ReadLeds(IKeypadConfig* config, IProfile* device, IKeypadProfile* 
         LONG on = 0;
         if (SUCCEEDED(led->GetState(&on)))
             config->SetLedState(type, on != 0, profile);
-        CComPtr<ILedBrightness> brightness;
-        LONG percent = 0;
-        if (SUCCEEDED(led.QueryInterface(IID_ILedBrightness, brightness)) && SUCCEEDED(brightness->Get(&percent)))
-            config->SetLedBrightness(type, static_cast<unsigned int>(percent), profile);
         CComPtr<ILedColour> colour;
-        DWORD value = 0;
-        if (SUCCEEDED(led.QueryInterface(IID_ILedColour, colour)) && SUCCEEDED(colour->Get(&value)))
-            config->SetLedColour(type, value, profile);
+        CComPtr<ILedBrightness> brightness;
         CComPtr<ILedEffect> effect;
+        QueryLedFacets(led.Get(), colour, brightness, effect);
+        LONG percent = 0;
+        if (brightness && SUCCEEDED(brightness->Get(&percent)))
+            config->SetLedBrightness(type, static_cast<unsigned int>(percent), profile);
+        DWORD value = 0;
+        if (colour && SUCCEEDED(colour->Get(&value)))
+            config->SetLedColour(type, value, profile);
         LONG kind = 0, onMs = 0, offMs = 0;
-        if (SUCCEEDED(led.QueryInterface(IID_ILedEffect, effect)) && SUCCEEDED(effect->Get(&kind, &onMs, &offMs)))
+        if (effect && SUCCEEDED(effect->Get(&kind, &onMs, &offMs)))
             config->SetLedEffect(type, ClampEffect(kind), profile);
     }
 }

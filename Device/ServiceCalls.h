@@ -40,3 +40,18 @@ bool GetServiceItemById(Manager* manager, const GUID& id, CComPtr<Item>& out)
     GuidToWords(id, w);
     return SUCCEEDED(manager->GetById(w[0], w[1], w[2], w[3], out.Receive()));
 }
+
+// Several interfaces of one service object: a proxy fetches those it does not hold yet in
+// one round trip (IMultiQI); an object without it answers each query by itself. A query
+// the object refuses leaves its pItf null.
+inline void QueryServiceInterfaces(IUnknown* item, MULTI_QI* queries, ULONG count)
+{
+    CComPtr<IMultiQI> multi;
+    if (SUCCEEDED(item->QueryInterface(IID_IMultiQI, reinterpret_cast<void**>(multi.Receive()))) &&
+        SUCCEEDED(multi->QueryMultipleInterfaces(count, queries)))
+        return;
+    for (ULONG i = 0; i < count; ++i) {
+        if (!queries[i].pItf)
+            queries[i].hr = item->QueryInterface(*queries[i].pIID, reinterpret_cast<void**>(&queries[i].pItf));
+    }
+}

@@ -647,8 +647,8 @@ TEST_F(Keypad, AFailureOnTheSecondProfileLeavesTheLaterStepsUnwritten)
         m_store->GetProfile(i)->SetName(names[i]);
     m_store->SetActiveProfile(m_store->GetProfile(2));
     CMacro* macro = m_store->AddMacro(L"Unwritten");
-    // The first key record of the second profile fails.
-    const LONG firstProfileKeys = static_cast<LONG>(keypad.GetKeymapKeyCodes().size()) * m_store->GetProfile(0)->GetKeymapCount();
+    // The key records of the second profile's first key map fail (one call per key map).
+    const LONG firstProfileKeys = m_store->GetProfile(0)->GetKeymapCount();
     ASSERT_HRESULT_SUCCEEDED(m_control->FailMethod(L"IKeyAssignments::SetAssignments", E_FAIL, firstProfileKeys));
     ASSERT_HRESULT_SUCCEEDED(m_control->ClearCallLog());
     ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
@@ -1134,4 +1134,29 @@ TEST_F(Keypad, AFullStoreWrittenAndReadBackIsTheSameStore)
     ASSERT_TRUE(again.Initialize(&reread));
     ASSERT_TRUE(again.SyncConfig(&reread, 1, 0xFFF));
     ExpectSameStore(*m_store, reread, m_keys.table, keypad.GetKeymapKeyCodes(), keypad.GetKeymapButtons());
+}
+
+TEST_F(Keypad, ANewProfileKeepsEightKeymapsOfTheirOwnOnTheKeypad)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    IKeypadProfile* profile = m_store->CreateProfile(L"New");
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+    ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+    ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+    ASSERT_EQ(profile->GetKeymapCount(), 8);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_FALSE(IsNullGuid(profile->GetKeymap(i)->GetGUID())) << i;
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(IsEqualGUID(profile->GetKeymap(i)->GetGUID(), profile->GetKeymap(j)->GetGUID())) << j << " and " << i;
+    }
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad again(&m_keys.table);
+    ASSERT_TRUE(again.Initialize(&reread));
+    IKeypadProfile* read = reread.FindProfileByGUID(ProfileId(profile));
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->GetKeymapCount(), 8);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_NE(read->FindKeymapByGUID(profile->GetKeymap(i)->GetGUID()), nullptr) << i;
 }
