@@ -108,8 +108,14 @@ bool WriteLeds(IProfile* device, const ProfilePlan& plan, CallCounts& count)
     }
 }
 
+struct HeldKeymap
+{
+    GUID id;
+    CComPtr<IKeyMap> item;
+};
+
 // The device key maps' ids read in order; the items are kept when held is given.
-bool ReadKeymapIds(IKeyMapManager* keymaps, CallCounts& count, std::vector<CComPtr<IKeyMap>>* held)
+bool ReadKeymapIds(IKeyMapManager* keymaps, CallCounts& count, std::vector<HeldKeymap>* held)
 {
     for (LONG i = 0;; ++i) {
         CComPtr<IKeyMap> item;
@@ -119,8 +125,17 @@ bool ReadKeymapIds(IKeyMapManager* keymaps, CallCounts& count, std::vector<CComP
         if (FAILED(count(L"GetId", item->GetId(&id))))
             return false;
         if (held)
-            held->push_back(item);
+            held->push_back({ id, item });
     }
+}
+
+IKeyMap* FindHeld(const std::vector<HeldKeymap>& held, const GUID& id)
+{
+    for (const HeldKeymap& keymap : held) {
+        if (IsEqualGUID(keymap.id, id))
+            return keymap.item.Get();
+    }
+    return nullptr;
 }
 
 bool SendRecords(IKeyMap* item, const KeymapPlan& keymap, bool batched, CallCounts& count)
@@ -169,17 +184,15 @@ bool WriteKeymapsPerRecord(IProfile* device, const ProfilePlan& plan, CallCounts
 bool WriteKeymapsBatched(IProfile* device, const ProfilePlan& plan, CallCounts& count)
 {
     CComPtr<IKeyMapManager> keymaps;
-    std::vector<CComPtr<IKeyMap>> items;
-    if (!SubObject(device, IID_IKeyMapManager, keymaps, count) || !ReadKeymapIds(keymaps.Get(), count, &items) ||
-        items.size() != plan.keymaps.size())
+    std::vector<HeldKeymap> held;
+    if (!SubObject(device, IID_IKeyMapManager, keymaps, count) || !ReadKeymapIds(keymaps.Get(), count, &held))
         return false;
-    IKeyMap* active = nullptr;
-    for (size_t k = 0; k < items.size(); ++k) {
-        if (!ReadName(items[k].Get(), count) || !SendRecords(items[k].Get(), plan.keymaps[k], true, count))
+    for (const KeymapPlan& keymap : plan.keymaps) {
+        IKeyMap* item = FindHeld(held, keymap.id);
+        if (!item || !ReadName(item, count) || !SendRecords(item, keymap, true, count))
             return false;
-        if (IsEqualGUID(plan.keymaps[k].id, plan.currentKeymap))
-            active = items[k].Get();
     }
+    IKeyMap* active = FindHeld(held, plan.currentKeymap);
     return active && SUCCEEDED(count(L"IKeyMapManager::SetActive", keymaps->SetActive(active)));
 }
 

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace
@@ -76,6 +78,53 @@ bool CopyTree(const std::wstring& root, const std::wstring& relative, std::vecto
     }
 }
 
+struct FindCloser
+{
+    void operator()(HANDLE find) const
+    {
+        if (find != INVALID_HANDLE_VALUE)
+            FindClose(find);
+    }
+};
+
+// The old tree's values with the converter's profile-string calls: the index, every
+// profile file's settings and key maps, every macro file's count and events.
+int ReadOldTree(const std::wstring& folder)
+{
+    const std::wstring index = folder + L"User Profiles\\config.ini";
+    std::vector<BYTE> blob(8000);
+    wchar_t text[1024];
+    int reads = 0;
+    for (const wchar_t* key : { L"Totle", L"Current", L"Auto Switch", L"Show Screen", L"Polling Rate", L"Onboard Profile" }) {
+        GetPrivateProfileIntW(L"Setting", key, 0, index.c_str());
+        ++reads;
+    }
+    for (int i = 0;; ++i) {
+        ++reads;
+        if (GetPrivateProfileStringW(L"Profile", std::to_wstring(i).c_str(), L"", text, 1024, index.c_str()) == 0)
+            break;
+        const std::wstring profile = folder + L"User Profiles\\" + text + L".ini";
+        for (const wchar_t* key : { L"Name", L"Exe" })
+            GetPrivateProfileStringW(L"Setting", key, L"", text, 1024, profile.c_str());
+        for (const wchar_t* key : { L"Switch Flag", L"Key map", L"Brightness" })
+            GetPrivateProfileIntW(L"Setting", key, 0, profile.c_str());
+        for (int k = 0; k < 8; ++k)
+            GetPrivateProfileStructW((L"macro" + std::to_wstring(k)).c_str(), L"Value", blob.data(), 27 * 266, profile.c_str());
+        reads += 13;
+    }
+    WIN32_FIND_DATAW found;
+    const std::unique_ptr<void, FindCloser> find(FindFirstFileW((folder + L"User Macros\\*.ini").c_str(), &found));
+    if (find.get() == INVALID_HANDLE_VALUE)
+        return reads;
+    do {
+        const std::wstring macro = folder + L"User Macros\\" + found.cFileName;
+        GetPrivateProfileIntW(L"Setting", L"Count", 0, macro.c_str());
+        GetPrivateProfileStructW(L"Setting", L"MacroSetting_0", blob.data(), 8000, macro.c_str());
+        reads += 2;
+    } while (FindNextFileW(find.get(), &found));
+    return reads;
+}
+
 bool WriteTree(const std::wstring& root, const std::vector<KeyCopy>& keys)
 {
     for (const KeyCopy& copy : keys) {
@@ -117,6 +166,7 @@ bool MeasureConverter(const CString& programFolder, const CString& dataFolder, C
     for (const KeyCopy& key : tree)
         times.values += static_cast<int>(key.values.size());
     const Stopwatch bare;
+    times.iniReads = ReadOldTree(dataFolder.GetString());
     const bool written = WriteTree(kBare, tree);
     times.bareMs = bare.Ms();
     RegDeleteTreeW(HKEY_CURRENT_USER, kScratch);

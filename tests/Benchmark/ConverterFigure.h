@@ -1,5 +1,6 @@
 // The converter's figure: ProfileConverter's run on an old tree of 20 profiles and 50
-// macros against writing the registry keys and values it wrote, bare.
+// macros against reading the tree's values and writing the registry keys and values it
+// wrote, bare.
 #pragma once
 
 #include "CString.h"
@@ -7,7 +8,10 @@
 struct ConverterTimes
 {
     double converterMs = 0;
+    // The old tree's values read bare with the profile-string functions (as the converter
+    // reads them), then the registry keys and values written bare.
     double bareMs = 0;
+    int iniReads = 0;
     // Registry keys and values the converter wrote, made again by the bare write.
     int keys = 0;
     int values = 0;
