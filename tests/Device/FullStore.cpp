@@ -6,14 +6,6 @@
 
 namespace
 {
-CAssignment Referring(int kind, const GUID& id)
-{
-    uint32_t w[4];
-    GuidToWords(id, w);
-    CAssignment record;
-    return MakeAssignment(kind, record, w[0], w[1], w[2], w[3]);
-}
-
 GUID IdOf(IKeypadProfile* profile)
 {
     GUID id = {};
@@ -105,6 +97,14 @@ void FillProfile(IKeypadConfig& store, const CKeyDefTable& keys, const std::vect
         profile->SetLedEffect(led, tLEDEffect((index + l) % 6));
     }
 }
+}
+
+CAssignment Referring(int kind, const GUID& id)
+{
+    uint32_t w[4];
+    GuidToWords(id, w);
+    CAssignment record;
+    return MakeAssignment(kind, record, w[0], w[1], w[2], w[3]);
 }
 
 int32_t KeyIdOfDeviceCode(const CKeyDefTable& keys, uint32_t code)

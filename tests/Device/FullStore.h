@@ -17,6 +17,9 @@ struct FullStoreShape
     int eventsPerMacro = 1000;
 };
 
+// An assignment of kind that refers to the item id (its words 0 to 3).
+CAssignment Referring(int kind, const GUID& id);
+
 // The key id of a device key code, as the device layer finds it.
 int32_t KeyIdOfDeviceCode(const CKeyDefTable& keys, uint32_t code);
 

@@ -521,16 +521,6 @@ TEST_F(Keypad, TheFlagWordGatesEachPartOfTheWrite)
     }
 }
 
-namespace
-{
-CAssignment Referring(int kind, const GUID& id)
-{
-    uint32_t w[4];
-    GuidToWords(id, w);
-    CAssignment record;
-    return MakeAssignment(kind, record, w[0], w[1], w[2], w[3]);
-}
-}
 
 TEST_F(Keypad, AVariedStoreOfTwentyProfilesComesBackEqual)
 {
