@@ -492,6 +492,16 @@ void CXListCtrl::UpdateThumb()
         m_pScrollBar->UpdateThumb();
 }
 
+void CXListCtrl::UpdateThumbIfMoved()
+{
+    SCROLLINFO info = {};
+    info.fMask = SIF_ALL;
+    if (!m_pScrollBar || !GetScrollInfo(SB_VERT, &info))
+        return;
+    if (CVScrollBar::ThumbTopFor(info, m_pScrollBar->GetTrackTop(), m_pScrollBar->GetTrackLength()) != m_pScrollBar->GetThumbTop())
+        m_pScrollBar->UpdateThumb();
+}
+
 int CXListCtrl::ColumnAt(int row, POINT point) const
 {
     for (const auto& column : m_columns)
@@ -890,6 +900,8 @@ LRESULT CXListCtrl::OnCustomDraw(NMLVCUSTOMDRAW& draw)
     switch (draw.nmcd.dwDrawStage)
     {
     case CDDS_PREPAINT:
+        // However the rows scrolled (the owner's EnsureVisible too), the thumb follows.
+        UpdateThumbIfMoved();
         return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT:
         // Every cell of the row is drawn here; the list view draws nothing of it.

@@ -173,6 +173,7 @@ private:
     void RepaintCell(int row, int subItem);
     void UpdateHeaderImage(int subItem);
     void UpdateThumb();
+    void UpdateThumbIfMoved();
     int SelectedRow() const;
     int ColumnAt(int row, POINT point) const;
     void OnLButtonDown(POINT point);
