@@ -204,3 +204,67 @@ TEST(DeviceContexts, ThreeDFramesAndEdgesAndABoldFont)
     EXPECT_EQ(CString(read.lfFaceName), L"Arial");
     EXPECT_FALSE(CFont().CreateBoldFontIndirect(nullptr));
 }
+
+namespace
+{
+BOOL CALLBACK FindFileDialog(HWND wnd, LPARAM lParam)
+{
+    wchar_t name[32] = {};
+    if (::IsWindowVisible(wnd) && ::GetClassNameW(wnd, name, 32) && lstrcmpW(name, L"#32770") == 0)
+    {
+        *reinterpret_cast<HWND*>(lParam) = wnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The file name field of the system's open dialog (a combo box, or an edit in older
+// dialogs).
+HWND FileNameField(HWND dialog)
+{
+    for (int id : { 0x47C, 0x480 })
+        if (HWND field = ::GetDlgItem(dialog, id))
+            return field;
+    return nullptr;
+}
+}
+
+TEST(CFileDialogRun, TheSystemDialogGivesThePathTypedIntoIt)
+{
+    wchar_t temp[MAX_PATH] = {};
+    ASSERT_GT(::GetTempPathW(MAX_PATH, temp), 0u);
+    const CString folder = CString(temp) + L"VelmoraDialogTest";
+    ::CreateDirectoryW(folder, nullptr);
+    const CString file = folder + L"\\tool.exe";
+    HANDLE created = ::CreateFileW(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(created, INVALID_HANDLE_VALUE);
+    ::CloseHandle(created);
+
+    const DWORD thread = ::GetCurrentThreadId();
+    std::atomic<bool> typed(false);
+    std::thread script([&] {
+        HWND dialog = nullptr;
+        for (int attempt = 0; attempt < 300 && !dialog; ++attempt)
+        {
+            ::EnumThreadWindows(thread, &FindFileDialog, reinterpret_cast<LPARAM>(&dialog));
+            ::Sleep(50);
+        }
+        if (!dialog)
+            return;
+        ::Sleep(300);
+        HWND field = FileNameField(dialog);
+        if (field && ::SetWindowTextW(field, L"tool.exe"))
+            typed = true;
+        ::PostMessageW(dialog, WM_COMMAND, typed ? IDOK : IDCANCEL, 0);
+    });
+    CFileDialog dialog(true, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, L"*.exe|*.exe||");
+    dialog.SetInitialFolder(folder);
+    const INT_PTR result = dialog.DoModal();
+    script.join();
+    ::DeleteFileW(file);
+    ::RemoveDirectoryW(folder);
+    ASSERT_TRUE(typed) << "the dialog and its file name field were found";
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dialog.GetFileName(), L"tool.exe");
+    EXPECT_EQ(dialog.GetPathName().CompareNoCase(file), 0) << "the initial folder and the typed name";
+}
