@@ -391,9 +391,7 @@ void CXListCtrl::SetBackColour(COLORREF colour)
     m_backColour = colour;
     SetBkColor(colour);
     SetTextBkColor(colour);
-    m_frame.SetColours(m_backColour, m_borderColour);
-    if (m_pScrollBar)
-        m_pScrollBar->SetColours(m_backColour, m_borderColour);
+    ApplyFrameColours();
     Invalidate(false);
 }
 
@@ -406,6 +404,11 @@ void CXListCtrl::SetSelectedBackColour(COLORREF colour)
 void CXListCtrl::SetBorderColour(COLORREF colour)
 {
     m_borderColour = colour;
+    ApplyFrameColours();
+}
+
+void CXListCtrl::ApplyFrameColours()
+{
     m_frame.SetColours(m_backColour, m_borderColour);
     if (m_pScrollBar)
         m_pScrollBar->SetColours(m_backColour, m_borderColour);

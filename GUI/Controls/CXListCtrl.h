@@ -165,6 +165,7 @@ protected:
 
 private:
     void SubclassHeader();
+    void ApplyFrameColours();
     CXListRow* RowRecord(int row) const;
     CXListCell* Cell(int row, int subItem) const;
     void FreeRow(LPARAM data);
