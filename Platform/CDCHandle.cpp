@@ -159,3 +159,20 @@ int CDCHandle::DrawText(const CString& text, RECT* rect, UINT format)
     buffer.resize(buffer.size() + 5, L'\0');
     return ::DrawTextW(m_hDC, buffer.data(), text.GetLength(), rect, format);
 }
+
+bool CDCHandle::DrawEdge(RECT* rect, UINT edge, UINT flags)
+{
+    return m_hDC && rect && ::DrawEdge(m_hDC, rect, edge, flags) != FALSE;
+}
+
+void CDCHandle::Draw3dRect(const RECT& rect, COLORREF topLeft, COLORREF bottomRight)
+{
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0)
+        return;
+    FillSolidRect(RECT{ rect.left, rect.top, rect.right - 1, rect.top + 1 }, topLeft);
+    FillSolidRect(RECT{ rect.left, rect.top, rect.left + 1, rect.bottom - 1 }, topLeft);
+    FillSolidRect(RECT{ rect.right - 1, rect.top, rect.right, rect.bottom }, bottomRight);
+    FillSolidRect(RECT{ rect.left, rect.bottom - 1, rect.right, rect.bottom }, bottomRight);
+}

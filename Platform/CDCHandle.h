@@ -46,6 +46,11 @@ public:
     void FillSolidRect(const RECT& rect, COLORREF color);
     bool FillRect(const RECT& rect, HBRUSH brush);
     bool Rectangle(const RECT& rect);
+    // A 3-D edge (EDGE_RAISED, ...) on the sides the flags name (BF_RECT, ...); with
+    // BF_ADJUST the rectangle shrinks to the inside of the edge.
+    bool DrawEdge(RECT* rect, UINT edge, UINT flags);
+    // A one-pixel frame: top and left in one colour, right and bottom in the other.
+    void Draw3dRect(const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
     bool MoveTo(int x, int y);
     bool LineTo(int x, int y);
     // Draws a copy of the text, so that DT_MODIFYSTRING never writes into the caller's

@@ -20,4 +20,13 @@ public:
         Attach(logFont ? ::CreateFontIndirectW(logFont) : nullptr);
         return !IsNull();
     }
+    // The font described by logFont in bold (FW_BOLD), whatever weight it names.
+    bool CreateBoldFontIndirect(const LOGFONTW* logFont)
+    {
+        if (!logFont)
+            return false;
+        LOGFONTW bold = *logFont;
+        bold.lfWeight = FW_BOLD;
+        return CreateFontIndirect(&bold);
+    }
 };

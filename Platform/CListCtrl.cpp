@@ -82,6 +82,31 @@ int CListCtrl::InsertColumn(int column, const wchar_t* heading, int width)
     return static_cast<int>(SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
 }
 
+int CListCtrl::InsertColumn(int column, const wchar_t* heading, int width, int format, int subItem)
+{
+    LVCOLUMNW info = {};
+    info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+    info.pszText = const_cast<wchar_t*>(heading ? heading : L"");
+    info.cx = width;
+    info.fmt = format;
+    info.iSubItem = subItem;
+    return static_cast<int>(SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
+}
+
+bool CListCtrl::GetColumn(int column, LVCOLUMNW* info) const
+{
+    return info && SendMessage(LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(info)) != 0;
+}
+
+bool CListCtrl::SetItemData(int item, LPARAM data)
+{
+    LVITEMW info = {};
+    info.mask = LVIF_PARAM;
+    info.iItem = item;
+    info.lParam = data;
+    return SendMessage(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+}
+
 int CListCtrl::InsertItem(int item, const wchar_t* text, LPARAM data)
 {
     if (!m_hWnd)

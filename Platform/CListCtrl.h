@@ -28,6 +28,15 @@ public:
     }
     DWORD GetExtendedStyle() const { return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE)); }
     HWND GetHeaderCtrl() const { return reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER)); }
+    int GetColumnWidth(int column) const { return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column))); }
+    // The column's fields named by column->mask; false for a column that does not exist.
+    bool GetColumn(int column, LVCOLUMNW* info) const;
+    // The next row after start (-1: from the top) in the state of the flags (LVNI_SELECTED,
+    // ...); -1 for none.
+    int GetNextItem(int start, int flags) const
+    {
+        return m_hWnd ? static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0))) : -1;
+    }
     // The row under a point of the client area, -1 for none; flags receives LVHT_* when given.
     int HitTest(POINT point, UINT* flags = nullptr) const;
     // The row and cell under a point in report view; -1 for none.
@@ -38,10 +47,19 @@ public:
     // Operations
     bool Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     int InsertColumn(int column, const wchar_t* heading, int width);
+    // The same with the column's format (LVCFMT_LEFT, ...) and sub-item number.
+    int InsertColumn(int column, const wchar_t* heading, int width, int format, int subItem);
     // Inserts a row with its text and data; its index, or -1.
     int InsertItem(int item, const wchar_t* text, LPARAM data);
     bool SetItemText(int item, int subItem, const wchar_t* text);
     bool SetItemState(int item, UINT state, UINT mask);
+    bool SetItemData(int item, LPARAM data);
+    bool DeleteItem(int item) { return SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(item)) != 0; }
+    // Repaints the rows first to last.
+    bool RedrawItems(int first, int last)
+    {
+        return SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(first), static_cast<LPARAM>(last)) != 0;
+    }
     bool DeleteAllItems() { return SendMessage(LVM_DELETEALLITEMS) != 0; }
     // Scrolls the rows by dy pixels (report view scrolls whole rows).
     bool Scroll(int dx, int dy) { return SendMessage(LVM_SCROLL, static_cast<WPARAM>(dx), dy) != 0; }

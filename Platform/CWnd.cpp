@@ -188,6 +188,7 @@ bool CWnd::SubclassWindow(HWND wnd)
         return false;
     }
     m_pfnSuper = reinterpret_cast<WNDPROC>(previous);
+    PreSubclassWindow();
     return true;
 }
 
@@ -376,6 +377,10 @@ bool CWnd::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT&)
 bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT&)
 {
     return false;
+}
+
+void CWnd::PreSubclassWindow()
+{
 }
 
 void CWnd::PostNcDestroy()

@@ -61,7 +61,8 @@ public:
     // Binds the object to a window without routing its messages.
     bool Attach(HWND wnd);
     HWND Detach();
-    // Binds the object to a window and routes its messages through WindowProc.
+    // Binds the object to a window and routes its messages through WindowProc; then calls
+    // PreSubclassWindow.
     bool SubclassWindow(HWND wnd);
     HWND UnsubclassWindow();
     bool DestroyWindow();
@@ -108,6 +109,10 @@ protected:
     // A notification of this control reflected from its parent; true when handled here, in
     // which case the parent does not handle it.
     virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Called once the object is bound to its window and routes its messages: for a window
+    // the object creates at HCBT_CREATEWND, before WM_NCCREATE, otherwise when an existing
+    // window is subclassed.
+    virtual void PreSubclassWindow();
     // Called after the window is gone and the object released it (WM_NCDESTROY); an object
     // that lives on the heap for its window's lifetime may delete itself here.
     virtual void PostNcDestroy();

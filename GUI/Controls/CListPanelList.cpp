@@ -6,6 +6,7 @@
 #include "CSelectObject.h"
 #include "CVScrollBar.h"
 #include "GUIMessages.h"
+#include "ListScrolling.h"
 
 #include <windowsx.h>
 
@@ -144,22 +145,7 @@ void CListPanelList::RowColours(int row, const CListEntry& entry, COLORREF& text
 
 void CListPanelList::ForceRowHeight()
 {
-    // Some list views add a padding pixel to the image height: an image list one pixel
-    // lower makes up for it.
-    for (int imageHeight : { kRowHeight, kRowHeight - 1 })
-    {
-        CImageList images;
-        if (!images.Create(1, imageHeight))
-            return;
-        SetImageList(images, LVSIL_SMALL);
-        m_rowHeightImages = std::move(images);
-        CRect first;
-        if (!GetItemRect(0, &first, LVIR_BOUNDS) || first.Height() <= 0)
-            return;
-        m_rowHeight = first.Height();
-        if (m_rowHeight <= kRowHeight)
-            return;
-    }
+    m_rowHeight = ::ForceRowHeight(*this, m_rowHeightImages, kRowHeight, 1);
 }
 
 void CListPanelList::CreateScrollBar(const RECT& rect, CWnd* panel)
@@ -383,29 +369,13 @@ void CListPanelList::OnMouseWheel(short delta)
     if (!IsScrollBarShown())
         return;
     UpdateThumb();
-    const int steps = (delta < 0 ? -delta : delta) / WHEEL_DELTA;
-    for (int i = 0; i < steps; ++i)
-        PostMessage(WM_VSCROLL, delta > 0 ? SB_LINEUP : SB_LINEDOWN);
+    PostWheelLines(*this, delta);
 }
 
 void CListPanelList::OnVScroll(WPARAM wParam)
 {
-    SCROLLINFO info = {};
-    info.fMask = SIF_ALL;
-    if (!GetScrollInfo(SB_VERT, &info))
-        return;
-    const int code = LOWORD(wParam);
-    if (code == SB_THUMBPOSITION || code == SB_THUMBTRACK)
-    {
-        const int wanted = std::min(std::max(static_cast<int>(static_cast<short>(HIWORD(wParam))), info.nMin),
-            LastScrollPosition(info));
-        Scroll(0, (wanted - info.nPos) * m_rowHeight);
-        UpdateThumb();
-        return;
-    }
-    if (code == SB_LINEDOWN && info.nPos >= LastScrollPosition(info))
-        return;
-    DefWindowProc(WM_VSCROLL, wParam, 0);
+    if (!ScrollByThumb(*this, wParam, m_rowHeight))
+        DefWindowProc(WM_VSCROLL, wParam, 0);
     UpdateThumb();
 }
 

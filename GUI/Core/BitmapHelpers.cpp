@@ -148,3 +148,27 @@ bool CopyBitmapSection(CBitmap& target, HDC dc, const CBitmap& source, int left,
     target = std::move(section);
     return true;
 }
+
+bool DrawMaskedPicture(HDC dc, int x, int y, int width, int height, const CBitmap& picture, const CBitmap* mask)
+{
+    // The raster operation "destination AND NOT source".
+    constexpr DWORD kDestAndNotSource = 0x00220326;
+    CDC pictureDC;
+    if (picture.IsNull() || width <= 0 || height <= 0 || !pictureDC.CreateCompatibleDC(dc))
+        return false;
+    CSelectObject selectPicture(pictureDC, picture);
+    if (!mask || mask->IsNull())
+        return ::BitBlt(dc, x, y, width, height, pictureDC, 0, 0, SRCCOPY) != FALSE;
+    // The picture where the mask is black, black elsewhere; the target cleared where the
+    // picture goes; then the two combined.
+    CDC maskDC;
+    CDC partDC;
+    CBitmap part;
+    if (!maskDC.CreateCompatibleDC(dc) || !partDC.CreateCompatibleDC(dc) || !part.CreateCompatibleBitmap(dc, width, height))
+        return false;
+    CSelectObject selectMask(maskDC, *mask);
+    CSelectObject selectPart(partDC, part);
+    partDC.BitBlt(0, 0, width, height, pictureDC, 0, 0, SRCCOPY);
+    partDC.BitBlt(0, 0, width, height, maskDC, 0, 0, kDestAndNotSource);
+    return ::BitBlt(dc, x, y, width, height, maskDC, 0, 0, SRCAND) && ::BitBlt(dc, x, y, width, height, partDC, 0, 0, SRCPAINT);
+}

@@ -1,5 +1,6 @@
-// Bitmap helpers of the panels and controls: a window region from a mask bitmap and a copy
-// of one section of a bitmap (the state images cut out of one skin strip).
+// Bitmap helpers of the panels and controls: a window region from a mask bitmap, a copy of
+// one section of a bitmap (the state images cut out of one skin strip) and a picture drawn
+// through its mask.
 #pragma once
 
 #include "CBitmap.h"
@@ -16,3 +17,8 @@ HRGN CreateRegionFromBitmap(HBITMAP bitmap);
 // (right, bottom) of source. False (target unchanged) when source holds no bitmap, the
 // section is empty or a GDI call fails.
 bool CopyBitmapSection(CBitmap& target, HDC dc, const CBitmap& source, int left, int top, int right, int bottom);
+
+// Draws the top-left width x height of the picture at (x, y), through the mask when there
+// is one (black where the picture shows, white where the target stays); false when a DC or
+// bitmap cannot be made.
+bool DrawMaskedPicture(HDC dc, int x, int y, int width, int height, const CBitmap& picture, const CBitmap* mask);

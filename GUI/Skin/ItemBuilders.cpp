@@ -22,11 +22,13 @@
 #include "CProgressPanelItem.h"
 #include "CSkinResourceList.h"
 #include "CTextItem.h"
+#include "CXListCtrl.h"
 #include "SkinValues.h"
 #include "Utf8.h"
 #include "Vocabulary.h"
 
 #include <cstring>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -589,6 +591,76 @@ CGUIItem* BuildDPIStageWindow(const pugi::xml_node& element, CWnd* owner, CGUIIt
     return tile.release();
 }
 
+const ColourSetter<CXListCtrl> kListCtrlColours[] = {
+    { "fontclr", &CXListCtrl::SetTextColour },
+    { "fontclrhi", &CXListCtrl::SetSelectedTextColour },
+    { "backclr", &CXListCtrl::SetBackColour },
+    { "backclrhi", &CXListCtrl::SetSelectedBackColour },
+    { "bdrclr", &CXListCtrl::SetBorderColour },
+};
+
+// A list column's width: the active language's override first, else the width attribute.
+int ListColumnWidth(const pugi::xml_node& column, int columnId)
+{
+    const CLangOverride* width = g_pLangTable ? g_pLangTable->FindColumnWidth(columnId) : nullptr;
+    if (width && !width->GetText().IsEmpty())
+        return _wtoi(width->GetText());
+    return Integer(column, "width");
+}
+
+CGUIItem* BuildListCtrl(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    auto list = std::make_unique<CXListCtrl>();
+    CVScrollValues scroll;
+    const bool hasScrollBar = ScrollBarOf(element, scroll) > 0;
+    const pugi::xml_node header = element.child("LISTHDR");
+    std::unique_ptr<CBmpInfo> record = BmpInfo(element);
+    std::map<int, int> widths;
+    for (pugi::xml_node column = element.child("LISTCOLUMN"); column; column = column.next_sibling("LISTCOLUMN"))
+    {
+        const int columnId = GetListColumnId(Attribute(column, "name"));
+        if (columnId >= 0)
+            widths[columnId] = ListColumnWidth(column, columnId);
+    }
+    if (!list->Create(Rect(element, id), owner, HasAttribute(element, "bdrwidth"), Integer(element, "bdrwidth"), !header.empty(),
+            hasScrollBar ? &scroll : nullptr))
+        return nullptr;
+    if (CFontItem* font = Font(element, id, items))
+        list->SetListFont(*font);
+    ApplyColours(element, *list, kListCtrlColours);
+    if (header)
+    {
+        COLORREF back = 0;
+        COLORREF text = 0xFFFFFF;
+        Colour(header, "backclr", back);
+        Colour(header, "fontclr", text);
+        list->SetHeaderColours(back, text);
+    }
+    if (record)
+        list->SetBmpInfo(std::move(record));
+    for (pugi::xml_node column = element.child("LISTCOLUMN"); column; column = column.next_sibling("LISTCOLUMN"))
+    {
+        const int columnId = GetListColumnId(Attribute(column, "name"));
+        CXListColumn definition;
+        definition.m_kind = GetListCellKind(Attribute(column, "type"));
+        if (columnId < 0 || definition.m_kind < 0)
+            continue;
+        definition.m_exclusive = Boolean(column, "exclusive", false);
+        definition.m_pUnchecked = Picture(column, -1, "SBMN");
+        definition.m_pChecked = Picture(column, -1, "SBMD");
+        definition.m_pMask = Picture(column, -1, "SBMM");
+        definition.m_toolTip = Attribute(column, "tooltip");
+        list->AddColumn(columnId, definition, Utf8ToWide(column.child_value()).Trim(), widths[columnId]);
+    }
+    // The page never sorts a list control, whatever the skin says.
+    list->SetSorted(false);
+    FinishItem(*list, id, GUIKIND_LISTCTRL, list->m_hWnd, owner);
+    return list.release();
+}
+
 struct BuilderEntry
 {
     const char* element;
@@ -612,6 +684,7 @@ const BuilderEntry kBuilders[] = {
     { "EDITCTRLSK", BuildKeyEdit<CEditItemSingleKeyInput> },
     { "EDITCTRLSKMMO", BuildKeyEdit<CEditItemSingleKeyInputMMO> },
     { "PROGRESSPANELITEM", BuildProgressPanel },
+    { "LISTCTRL", BuildListCtrl },
 };
 }
 

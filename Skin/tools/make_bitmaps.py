@@ -41,16 +41,20 @@ WHITE = (255, 255, 255)
 BLACK = (0, 0, 0)
 
 
+GALLERY_WIDTH = 720
+GALLERY_HEIGHT = 560
+
+
 def background(x, y):
     if y < 48:
-        return mix((40, 70, 120), (70, 110, 170), x / 720)
+        return mix((40, 70, 120), (70, 110, 170), x / GALLERY_WIDTH)
     if 60 <= y < 62:
         return (90, 140, 200)
-    return mix((26, 30, 40), (44, 50, 66), y / 320)
+    return mix((26, 30, 40), (44, 50, 66), y / GALLERY_HEIGHT)
 
 
 def mask(x, y):
-    return BLACK if rounded(720, 320, 18, x, y) else WHITE
+    return BLACK if rounded(GALLERY_WIDTH, GALLERY_HEIGHT, 18, x, y) else WHITE
 
 
 def button(top, bottom, edge):
@@ -73,6 +77,23 @@ def check(fill, ticked):
             return (255, 255, 255)
         return fill
     return pixel
+
+
+def list_check(ticked):
+    """A 14 by 14 check box of the list's cells, with rounded corners that the mask leaves out."""
+    def pixel(x, y):
+        if not rounded(14, 14, 3, x, y):
+            return (255, 0, 255)
+        if x in (0, 13) or y in (0, 13):
+            return (150, 170, 200)
+        if ticked and (abs((x - 3) - (y - 7)) <= 1 and 3 <= x <= 6 or abs((x - 6) + (y - 10)) <= 1 and 6 <= x <= 11):
+            return (120, 230, 120)
+        return (30, 36, 50)
+    return pixel
+
+
+def list_check_mask(x, y):
+    return BLACK if rounded(14, 14, 3, x, y) else WHITE
 
 
 def panel_picture(x, y):
@@ -149,8 +170,8 @@ def stage_box(edge):
 
 
 PICTURES = {
-    "gallery_bg.bmp": (720, 320, background),
-    "gallery_mask.bmp": (720, 320, mask),
+    "gallery_bg.bmp": (GALLERY_WIDTH, GALLERY_HEIGHT, background),
+    "gallery_mask.bmp": (GALLERY_WIDTH, GALLERY_HEIGHT, mask),
     "vscroll_top.bmp": (12, 4, solid((50, 56, 72))),
     "vscroll_up.bmp": (12, 12, scroll_arrow(False)),
     "vscroll_spine.bmp": (12, 6, solid((36, 40, 52))),
@@ -170,6 +191,9 @@ PICTURES = {
     "check_o.bmp": (24, 24, check((70, 90, 130), False)),
     "check_d.bmp": (24, 24, check((40, 110, 70), True)),
     "panel_picture.bmp": (220, 120, panel_picture),
+    "list_check_n.bmp": (14, 14, list_check(False)),
+    "list_check_d.bmp": (14, 14, list_check(True)),
+    "list_check_mask.bmp": (14, 14, list_check_mask),
     "avi_still.bmp": (84, 74, avi_still),
     "key_glyph_n.bmp": (20, 14, key_glyph((255, 255, 255))),
     "key_glyph_o.bmp": (20, 14, key_glyph((255, 255, 0))),

@@ -24,6 +24,10 @@
 #include "ModalDriver.h"
 #include "Utf8.h"
 #include "Vocabulary.h"
+#include "CLangTable.h"
+#include "CVScrollBar.h"
+#include "CXListCellRecord.h"
+#include "CXListCtrl.h"
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +38,9 @@
 
 namespace
 {
+// The size of the gallery's background picture.
+const CSize kGallerySize(720, 560);
+
 // The gallery page as a popup that records the commands its controls send.
 class CGalleryPanel : public CPopupBox
 {
@@ -50,6 +57,8 @@ public:
         LPARAM lParam;
     };
     std::vector<Private> m_private;
+    // Called for the multi-column list's messages while they are sent.
+    std::function<void(UINT, WPARAM, LPARAM)> m_onListMessage;
     int CountOf(UINT message) const
     {
         return static_cast<int>(std::count_if(m_private.begin(), m_private.end(), [&](const Private& p) { return p.message == message; }));
@@ -77,6 +86,8 @@ protected:
         if (message == WM_GUI_DROPDOWN_SELCHANGE || message == WM_GUI_DROPDOWN_CLICKED || message == WM_GUI_DPISTAGE_SELECTED ||
             message == WM_GUI_LISTPANELSTATIC_CLICK)
             m_private.push_back({ message, wParam, lParam });
+        if ((message == WM_GUI_LIST_CHECKBOX_CHANGED || message == WM_GUI_LIST_ROW_CLICKED) && m_onListMessage)
+            m_onListMessage(message, wParam, lParam);
         if (message == WM_GUI_EDIT_CHANGED)
             m_editChanges.push_back(reinterpret_cast<HWND>(lParam));
         if (message == WM_COMMAND && lParam)
@@ -144,7 +155,7 @@ TEST_F(GalleryPanelTest, PanelIsItsBackgroundsSizeWithItsMasksRegion)
     ASSERT_TRUE(Show(panel));
     CRect rect;
     panel.GetWindowRect(&rect);
-    EXPECT_EQ(rect.Size(), CSize(720, 320));
+    EXPECT_EQ(rect.Size(), kGallerySize);
     ASSERT_NE(panel.GetMask(), nullptr);
 
     CRgn expected(CreateRegionFromBitmap(FindSkinPicture(L"gallery_mask.bmp")->GetHandle()));
@@ -528,7 +539,7 @@ TEST_F(GalleryPanelTest, RecreatingTheWindowLoadsThePageOnce)
     EXPECT_EQ(panel.GetItems().GetCount(), count);
     CRect rect;
     panel.GetWindowRect(&rect);
-    EXPECT_EQ(rect.Size(), CSize(720, 320));
+    EXPECT_EQ(rect.Size(), kGallerySize);
 }
 
 TEST_F(GalleryPanelTest, PanelWithoutItsPageKeepsItsTemplateSize)
@@ -715,7 +726,8 @@ TEST_F(GalleryPanelTest, APopupOpensCentredOnItsOwnerOrElseOnTheScreen)
     ASSERT_TRUE(Show(owned));
     CRect rect;
     owned.GetWindowRect(&rect);
-    EXPECT_EQ(rect, CRect(340, 340, 1060, 660)) << "the owner's centre is (700, 500)";
+    EXPECT_EQ(rect, CRect(700 - kGallerySize.cx / 2, 500 - kGallerySize.cy / 2, 700 + kGallerySize.cx / 2, 500 + kGallerySize.cy / 2))
+        << "the owner's centre is (700, 500)";
     owned.DestroyWindow();
     owner.DestroyWindow();
 
@@ -724,7 +736,149 @@ TEST_F(GalleryPanelTest, APopupOpensCentredOnItsOwnerOrElseOnTheScreen)
     alone.GetWindowRect(&rect);
     RECT work = {};
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
-    EXPECT_EQ(rect.left, work.left + (work.right - work.left - 720) / 2);
-    EXPECT_EQ(rect.top, work.top + (work.bottom - work.top - 320) / 2);
+    EXPECT_EQ(rect.left, work.left + (work.right - work.left - kGallerySize.cx) / 2);
+    EXPECT_EQ(rect.top, work.top + (work.bottom - work.top - kGallerySize.cy) / 2);
     alone.DestroyWindow();
+}
+
+TEST_F(GalleryPanelTest, ProfileListReadsItsColumnsWithTheLanguagesWidthFirst)
+{
+    CLangTable language;
+    language.AddTextOverride(-1, LCITEM_PROFILENAME, L"width", L"160");
+    CLangTable* saved = g_pLangTable;
+    g_pLangTable = &language;
+    CGalleryPanel panel;
+    const bool shown = Show(panel);
+    g_pLangTable = saved;
+    ASSERT_TRUE(shown);
+    auto* list = panel.Find<CXListCtrl>(L"LIST_PROFILELIST", GUIKIND_LISTCTRL);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(static_cast<CGUIItem*>(list)->m_hWnd, list->m_hWnd);
+    struct Column
+    {
+        int id;
+        int width;
+        const wchar_t* title;
+        bool exclusive;
+        bool pictures;
+    } expected[] = {
+        { LCITEM_PROFILECURRENT, 34, L"On", true, true },
+        { LCITEM_PROFILEID, 36, L"No.", false, false },
+        { LCITEM_PROFILENAME, 160, L"Name", false, false },
+        { LCITEM_AUTOSWITCH, 48, L"Auto", false, true },
+        { LCITEM_PROFILEEXE, 150, L"Application", false, false },
+    };
+    ASSERT_EQ(list->GetColumnCount(), 5) << "an unknown name or type is skipped";
+    for (int subItem = 0; subItem < 5; ++subItem)
+    {
+        const Column& c = expected[subItem];
+        EXPECT_EQ(list->GetColumnId(subItem), c.id) << subItem;
+        EXPECT_EQ(list->GetColumnWidth(subItem), c.width) << subItem;
+        const CXListColumn* column = list->FindColumn(c.id);
+        ASSERT_NE(column, nullptr);
+        EXPECT_EQ(column->m_title, c.title);
+        EXPECT_EQ(column->m_exclusive, c.exclusive) << subItem;
+        EXPECT_EQ(column->m_pChecked != nullptr && column->m_pUnchecked != nullptr && column->m_pMask != nullptr, c.pictures)
+            << subItem;
+    }
+    EXPECT_EQ(list->FindColumn(LCITEM_AUTOSWITCH)->m_kind, XLISTCELL_CHECKBOX);
+    EXPECT_EQ(list->GetTextColour(), GetColorByName(L"WHITE"));
+    EXPECT_EQ(list->GetSelectedTextColour(), GetColorByName(L"YELLOW"));
+    EXPECT_EQ(list->GetBackColour(), GetColorByName(L"BLACK2"));
+    EXPECT_EQ(list->GetSelectedBackColour(), GetColorByName(L"BLUE_JO_PROFILE_HIGHLIGHT"));
+    EXPECT_EQ(list->GetBorderColour(), GetColorByName(L"MIDGREY"));
+    EXPECT_EQ(list->GetHeader().GetBackColour(), GetColorByName(L"DARKGREY"));
+    EXPECT_EQ(list->GetFrame().GetBorderWidth(), 1);
+    EXPECT_NE(list->GetScrollBar(), nullptr);
+    EXPECT_FALSE(list->IsSorted());
+    EXPECT_EQ(list->GetExtendedStyle() & LVS_EX_FULLROWSELECT, static_cast<DWORD>(LVS_EX_FULLROWSELECT));
+}
+
+TEST_F(GalleryPanelTest, ProfileListOfTwentyRowsWorksWithTheMouseAndItsScrollBar)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* list = panel.Find<CXListCtrl>(L"LIST_PROFILELIST", GUIKIND_LISTCTRL);
+    ASSERT_NE(list, nullptr);
+    const wchar_t* const applications[] = { L"", L"Flight.exe", L"", L"Racing.exe", L"Shooter.exe" };
+    for (int key = 0; key < 20; ++key)
+    {
+        ASSERT_EQ(list->InsertRow(key), key);
+        CString text;
+        text.Format(L"%02d", key + 1);
+        list->SetCellText(key, LCITEM_PROFILEID, text);
+        text.Format(L"Profile %d", key + 1);
+        list->SetCellText(key, LCITEM_PROFILENAME, text);
+        list->SetCellText(key, LCITEM_PROFILEEXE, applications[key % 5]);
+    }
+    list->SetCheckbox(0, LCITEM_PROFILECURRENT, 1);
+    list->SetCheckbox(3, LCITEM_AUTOSWITCH, 1);
+    list->EnsureVisible(0, false);
+    list->UpdateWindow();
+    struct Heard
+    {
+        UINT message;
+        int rowKey;
+        int column;
+        bool check;
+    };
+    std::vector<Heard> heard;
+    panel.m_onListMessage = [&](UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_GUI_LIST_ROW_CLICKED)
+        {
+            heard.push_back({ message, static_cast<int>(wParam), -1, false });
+            return;
+        }
+        const auto* record = reinterpret_cast<const CXListCellRecord*>(lParam);
+        heard.push_back({ message, record->m_rowKey, record->m_column, record->GetCheck() });
+    };
+    auto cellCentre = [&](int rowKey, int columnId) {
+        CRect cell;
+        list->GetCellRect(list->FindRowByKey(rowKey), list->GetSubItem(columnId), &cell);
+        return CPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    };
+
+    // The auto-switch column stands fourth: its message carries its id all the same.
+    ASSERT_TRUE(WindowTest::ClickAt(list->m_hWnd, cellCentre(1, LCITEM_AUTOSWITCH)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return heard.size() == 2; }));
+    EXPECT_EQ(heard[0].message, WM_GUI_LIST_CHECKBOX_CHANGED);
+    EXPECT_EQ(heard[0].rowKey, 1);
+    EXPECT_EQ(heard[0].column, LCITEM_AUTOSWITCH);
+    EXPECT_TRUE(heard[0].check);
+    EXPECT_EQ(heard[1].message, WM_GUI_LIST_ROW_CLICKED);
+
+    // The wheel scrolls to the last row, and the thumb follows.
+    const int thumbAtTop = list->GetScrollBar()->GetThumbTop();
+    POINT middle = cellCentre(2, LCITEM_PROFILENAME);
+    list->ClientToScreen(&middle);
+    WindowTest::MoveMouseTo(middle);
+    for (int notch = 0; notch < 25; ++notch)
+    {
+        ModalTest::TurnWheel(-WHEEL_DELTA);
+        WindowTest::PumpFor(20);
+    }
+    WindowTest::PumpFor(200);
+    EXPECT_EQ(list->GetTopIndex() + list->GetCountPerPage(), 20) << "the 20th row is the last one shown";
+    EXPECT_GT(list->GetScrollBar()->GetThumbTop(), thumbAtTop);
+
+    heard.clear();
+    ASSERT_TRUE(WindowTest::ClickAt(list->m_hWnd, cellCentre(19, LCITEM_PROFILECURRENT)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return heard.size() == 2; }));
+    EXPECT_EQ(heard[0].rowKey, 19);
+    EXPECT_EQ(heard[0].column, LCITEM_PROFILECURRENT);
+    EXPECT_EQ(list->GetCheckbox(19, LCITEM_PROFILECURRENT), 1);
+    EXPECT_EQ(list->GetCheckbox(0, LCITEM_PROFILECURRENT), 0) << "the exclusive column moved its check";
+    EXPECT_EQ(list->GetSelectedRowKey(), 19);
+
+    // Over the auto-switch header item its tip shows; then the screenshot.
+    CRect headerItem;
+    list->GetHeader().GetItemRect(3, &headerItem);
+    POINT tipPoint = { (headerItem.left + headerItem.right) / 2, (headerItem.top + headerItem.bottom) / 2 };
+    list->GetHeader().ClientToScreen(&tipPoint);
+    WindowTest::MoveMouseTo(tipPoint);
+    WindowTest::PumpFor(50);
+    WindowTest::MoveMouseTo(CPoint(tipPoint.x + 2, tipPoint.y));
+    WindowTest::PumpFor(1500);
+    const CString screenshot = GetModuleFolder() + L"GalleryProfileList.bmp";
+    EXPECT_TRUE(WindowTest::SaveScreenshot(screenshot));
 }

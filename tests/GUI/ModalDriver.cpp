@@ -1,5 +1,6 @@
 #include "ModalDriver.h"
 
+#include "CListPanel.h"
 #include "GUIMessages.h"
 #include "WindowTestSupport.h"
 
@@ -16,8 +17,9 @@ constexpr UINT kRunFunction = WM_APP + 1;
 BOOL CALLBACK CollectPanel(HWND wnd, LPARAM lParam)
 {
     wchar_t name[32] = {};
+    // A page may hold list views too: only the list panels' own dialogs count.
     if (::IsWindowVisible(wnd) && ::GetClassNameW(wnd, name, 32) && lstrcmpW(name, L"#32770") == 0 &&
-        ::FindWindowExW(wnd, nullptr, WC_LISTVIEWW, nullptr))
+        ::FindWindowExW(wnd, nullptr, WC_LISTVIEWW, nullptr) && dynamic_cast<CListPanel*>(CWnd::FromHandle(wnd)))
         reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(wnd);
     return TRUE;
 }
