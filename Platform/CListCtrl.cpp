@@ -82,6 +82,16 @@ int CListCtrl::InsertColumn(int column, const wchar_t* heading, int width)
     return static_cast<int>(SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
 }
 
+int CListCtrl::InsertColumn(int column, const wchar_t* heading, int width, int format)
+{
+    LVCOLUMNW info = {};
+    info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    info.fmt = format;
+    info.pszText = const_cast<wchar_t*>(heading ? heading : L"");
+    info.cx = width;
+    return static_cast<int>(SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
+}
+
 int CListCtrl::InsertItem(int item, const wchar_t* text, LPARAM data)
 {
     if (!m_hWnd)

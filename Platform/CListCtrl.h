@@ -64,4 +64,16 @@ public:
     }
     // Flat scroll bars over the list, both of them disabled: the lists draw their own bar.
     bool InitFlatScrollBars();
+    // A column with its format (LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER).
+    int InsertColumn(int column, const wchar_t* heading, int width, int format);
+    int GetColumnWidth(int column) const { return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column))); }
+    bool DeleteItem(int item) { return SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(item)) != 0; }
+    // The next row from start (-1: the first) with the LVNI_* state; -1 for none.
+    int GetNextItem(int start, UINT flags) const
+    {
+        return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(start), static_cast<LPARAM>(flags)));
+    }
+    // Starts editing the row's label; the edit control, or null.
+    HWND EditLabel(int item) { return reinterpret_cast<HWND>(SendMessage(LVM_EDITLABELW, static_cast<WPARAM>(item))); }
+    HWND GetEditControl() const { return reinterpret_cast<HWND>(SendMessage(LVM_GETEDITCONTROL)); }
 };

@@ -144,7 +144,7 @@ TEST_F(GalleryPanelTest, PanelIsItsBackgroundsSizeWithItsMasksRegion)
     ASSERT_TRUE(Show(panel));
     CRect rect;
     panel.GetWindowRect(&rect);
-    EXPECT_EQ(rect.Size(), CSize(720, 320));
+    EXPECT_EQ(rect.Size(), CSize(720, 500));
     ASSERT_NE(panel.GetMask(), nullptr);
 
     CRgn expected(CreateRegionFromBitmap(FindSkinPicture(L"gallery_mask.bmp")->GetHandle()));
@@ -528,7 +528,7 @@ TEST_F(GalleryPanelTest, RecreatingTheWindowLoadsThePageOnce)
     EXPECT_EQ(panel.GetItems().GetCount(), count);
     CRect rect;
     panel.GetWindowRect(&rect);
-    EXPECT_EQ(rect.Size(), CSize(720, 320));
+    EXPECT_EQ(rect.Size(), CSize(720, 500));
 }
 
 TEST_F(GalleryPanelTest, PanelWithoutItsPageKeepsItsTemplateSize)
