@@ -31,6 +31,9 @@ constexpr int kOptionRowHeight = 18;
 constexpr int kOptionBorder = 1;
 constexpr int kOptionMargin = 4;
 constexpr int kOptionMinimumWidth = 80;
+// Posted to the list itself: the list view places its label edit after announcing it, so
+// the edit is moved over the description once that is done.
+constexpr UINT kPlaceDelayEdit = WM_APP + 0x126;
 
 // The names of the mouse buttons by event value; a value past the table is an unknown
 // button (imported macros may carry any value).
@@ -504,6 +507,9 @@ bool CMacroDisplayItem::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRE
         if (m_previewing)
             PreviewStep();
         return true;
+    case kPlaceDelayEdit: // void PlaceDelayEdit(int row)
+        PlaceDelayEdit(static_cast<int>(wParam));
+        return true;
     case WM_LBUTTONDOWN: // bool OnLeftButtonDown(POINT point): true when swallowed
         if (OnLeftButtonDown(point))
             return true;
@@ -698,15 +704,23 @@ LRESULT CMacroDisplayItem::OnBeginLabelEdit(const NMLVDISPINFOW& info)
     m_editingLabel = true;
     ::SetWindowTextW(edit, FormatString(L"%d", m_events[static_cast<size_t>(row)].value));
     ::SendMessageW(edit, EM_LIMITTEXT, kDelayEditChars, 0);
+    PostMessage(kPlaceDelayEdit, static_cast<WPARAM>(row));
+    return FALSE;
+}
+
+void CMacroDisplayItem::PlaceDelayEdit(int row)
+{
+    HWND edit = GetEditControl();
+    if (!m_editingLabel || !edit)
+        return;
     for (const auto& entry : m_columns)
     {
         if (entry.second.columnId != kColumnDescription)
             continue;
         const CRect cell = CellRect(row, entry.second.subItem);
         ::SetWindowPos(edit, nullptr, cell.left, cell.top, cell.Width(), cell.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-        break;
+        return;
     }
-    return FALSE;
 }
 
 void CMacroDisplayItem::OnEndLabelEdit(const NMLVDISPINFOW& info)

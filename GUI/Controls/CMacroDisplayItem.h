@@ -196,6 +196,7 @@ private:
     void OnMouseWheel(short delta);
     void OnVScroll(WPARAM wParam);
     LRESULT OnBeginLabelEdit(const NMLVDISPINFOW& info);
+    void PlaceDelayEdit(int row);
     void OnEndLabelEdit(const NMLVDISPINFOW& info);
     LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
     void DrawRow(HDC dc, int row);

@@ -1,13 +1,20 @@
 // The macro event list in a recording parent: row texts, the right-click commands, delays
-// edited in place, recording and the preview played by its timer.
+// edited in place, recording and the preview played by its timer; and the two lists of the
+// gallery page, recording and playing under real input.
+#include "CKeyboardDef.h"
 #include "CLangTable.h"
 #include "CMacroDisplayItem.h"
+#include "CPopupBox.h"
 #include "CRawInputDevices.h"
 #include "CSkinResourceList.h"
+#include "CVScrollBar.h"
 #include "ExeFolder.h"
 #include "GUIMessages.h"
+#include "GUIPanelResource.h"
+#include "ItemBuilders.h"
 #include "ModalDriver.h"
 #include "Utf8.h"
+#include "Vocabulary.h"
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -260,6 +267,16 @@ TEST_F(MacroDisplayTest, EditAsksThePageForKeysStartsADelayEditAndIgnoresButtons
     ::GetWindowTextW(edit, text, 16);
     EXPECT_STREQ(text, L"100");
     EXPECT_EQ(::SendMessageW(edit, EM_GETLIMITTEXT, 0, 0), 7);
+    // The edit lies over the delay's description, not over the narrow icon column.
+    WindowTest::PumpFor(50);
+    CRect place;
+    ::GetWindowRect(edit, &place);
+    list.ScreenToClient(&place);
+    CRect row;
+    ASSERT_TRUE(list.GetItemRect(2, &row, LVIR_BOUNDS));
+    EXPECT_EQ(place.left, row.left + 28);
+    EXPECT_EQ(place.top, row.top);
+    EXPECT_EQ(place.right, row.left + 28 + 240);
 }
 
 TEST_F(MacroDisplayTest, TheReadOnlyListTakesNoCommands)
@@ -419,4 +436,186 @@ TEST_F(MacroDisplayTest, StopPreviewEndsThePlaybackSilentlyAndTheEditableListRef
     WindowTest::PumpFor(150);
     EXPECT_EQ(list.GetItemCount(), 1);
     EXPECT_EQ(m_parent.CountOf(WM_GUI_MACRO_PLAYBACK_DONE), 0);
+}
+
+namespace
+{
+// The gallery page with its two macro lists; the page's code is the test's.
+class CMacroGalleryPanel : public CPopupBox
+{
+public:
+    CMacroGalleryPanel() : CPopupBox(IDD_GUIPANEL, L"GalleryPage.xml", nullptr) {}
+
+    CMacroDisplayItem* Find(const wchar_t* name)
+    {
+        return m_items.FindItemOfKind<CMacroDisplayItem>(GetGUIItemId(name), GUIKIND_MACRODISPLAY);
+    }
+};
+
+class MacroGalleryTest : public testing::Test
+{
+protected:
+    EnglishTexts m_texts;
+    CMacroGalleryPanel m_panel;
+    CMacroDisplayItem* m_editor = nullptr;
+    CMacroDisplayItem* m_preview = nullptr;
+
+    void SetUp() override
+    {
+        InitVocabularyTables();
+        int size = 0;
+        const uint8_t* bytes = FindBinFile(L"kbddef.dat", &size);
+        g_keyboardDef.Load(bytes, size);
+        ASSERT_TRUE(m_panel.Create());
+        m_panel.ShowWindow(SW_SHOW);
+        m_panel.UpdateWindow();
+        ASSERT_TRUE(WindowTest::BringToForeground(m_panel.m_hWnd));
+        m_editor = m_panel.Find(L"MACRO_DISPLAY");
+        m_preview = m_panel.Find(L"MACRO_DISPLAY_READONLY");
+        ASSERT_TRUE(m_editor && m_preview);
+    }
+    void TearDown() override
+    {
+        m_panel.DestroyWindow();
+        g_rawInputDevices.Unregister();
+    }
+
+    // Records "ab" and a left click on the page's background, all through SendInput.
+    void RecordTypingAndAClick()
+    {
+        ASSERT_TRUE(m_editor->ToggleRecording());
+        for (WORD key : { static_cast<WORD>('A'), static_cast<WORD>('B') })
+        {
+            SendKey(key, false);
+            SendKey(key, true);
+        }
+        POINT background = { 690, 300 };
+        m_panel.ClientToScreen(&background);
+        ASSERT_TRUE(WindowTest::MoveMouseTo(background));
+        WindowTest::PumpFor(60);
+        WindowTest::PressLeftButton();
+        WindowTest::PumpFor(60);
+        WindowTest::ReleaseLeftButton();
+        WindowTest::PumpFor(100);
+        EXPECT_FALSE(m_editor->ToggleRecording());
+    }
+    static void SendKey(WORD key, bool up)
+    {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        ::SendInput(1, &input, sizeof(input));
+        WindowTest::PumpFor(60);
+    }
+};
+}
+
+TEST_F(MacroGalleryTest, BuilderMakesAnEditorAndAReadOnlyPreview)
+{
+    EXPECT_FALSE(m_editor->IsReadOnly());
+    EXPECT_TRUE(m_preview->IsReadOnly());
+    EXPECT_EQ(m_editor->m_kind, GUIKIND_MACRODISPLAY);
+    EXPECT_EQ(GetItemIdProperty(m_editor->m_hWnd), 181);
+    ASSERT_EQ(m_editor->GetColumns().size(), 2u) << "the column of an unknown name is skipped";
+    EXPECT_EQ(m_editor->GetColumns().at(0).columnId, kIconColumn);
+    EXPECT_EQ(m_editor->GetColumns().at(1).columnId, kDescriptionColumn);
+    EXPECT_EQ(m_editor->GetColumnWidth(1), 260);
+    for (int kind = 0; kind < CMacroDisplayItem::kBitmapCount; ++kind)
+        EXPECT_NE(m_editor->GetEventBitmap(kind), nullptr) << kind;
+    EXPECT_EQ(m_editor->GetColours().text, 0xFFFFFFu);
+    EXPECT_EQ(m_editor->GetColours().selectedBack, 0x00FFFFu);
+    ASSERT_NE(m_editor->GetScrollBar(), nullptr);
+    EXPECT_EQ(m_preview->GetScrollBar(), nullptr);
+    EXPECT_EQ(m_preview->GetFrame().GetBorderWidth(), 2);
+
+    // The list fills the frame inside its border, less the bar at the right.
+    CRect frame;
+    m_editor->GetFrame().GetWindowRect(&frame);
+    CRect list;
+    m_editor->GetWindowRect(&list);
+    CRect bar;
+    m_editor->GetScrollBar()->GetWindowRect(&bar);
+    EXPECT_EQ(list.left, frame.left + 1);
+    EXPECT_EQ(list.top, frame.top + 1);
+    EXPECT_EQ(list.right, bar.left);
+    EXPECT_EQ(bar.right, frame.right - 1);
+    EXPECT_EQ(list.bottom, frame.bottom - 1);
+}
+
+TEST_F(MacroGalleryTest, RecordsTypedKeysAndAClickFromRealInput)
+{
+    RecordTypingAndAClick();
+    const std::vector<CMacroEvent>& events = m_editor->GetEvents();
+    ASSERT_EQ(events.size(), 11u) << "four keystrokes and two button changes with a delay between each two";
+    const int32_t scanCodes[] = { 0x1E, 0x1E, 0x30, 0x30 };
+    for (size_t i = 0; i < 4; ++i)
+    {
+        const CMacroEvent& key = events[2 * i];
+        EXPECT_EQ(key.type, CMacroEvent::kKeystroke) << i;
+        EXPECT_EQ(key.value & 0xFFFF, scanCodes[i]) << i;
+        EXPECT_EQ(key.extra, i % 2 ? CMacroEvent::kKeyUp : CMacroEvent::kKeyDown) << i;
+        EXPECT_EQ(events[2 * i + 1].type, CMacroEvent::kDelay) << i;
+        EXPECT_GE(events[2 * i + 1].value, 40) << "the pumps between the keys take 60 ms";
+    }
+    EXPECT_EQ(events[8].type, CMacroEvent::kMouseButton);
+    EXPECT_EQ(events[8].value, 1);
+    EXPECT_EQ(events[8].extra, 0xFF);
+    EXPECT_EQ(events[10].extra, 1);
+    ASSERT_EQ(m_editor->GetItemCount(), 11);
+    CString name;
+    ASSERT_TRUE(GetKeyDisplayName('A', name, 0x1E, false));
+    EXPECT_EQ(m_editor->GetItemText(0, 1), name);
+    EXPECT_EQ(m_editor->GetItemText(8, 1), L"Left button down");
+    EXPECT_EQ(m_editor->GetItemText(10, 1), L"Left button up");
+    EXPECT_TRUE(m_editor->GetScrollBar()->IsWindowVisible()) << "shown again after recording";
+}
+
+TEST_F(MacroGalleryTest, RightClickOptionListDeletesTheEvent)
+{
+    m_editor->SetEvents({ Keystroke(0x1E, 'A', false), Delay(100), Keystroke(0x1E, 'A', true) });
+    CRect row;
+    ASSERT_TRUE(m_editor->GetItemRect(0, &row, LVIR_BOUNDS));
+    POINT screen = { (row.left + row.right) / 2, (row.top + row.bottom) / 2 };
+    m_editor->ClientToScreen(&screen);
+    const DWORD thread = ::GetCurrentThreadId();
+    size_t entries = 0;
+    ModalTest::CScript script([&] {
+        WindowTest::MoveMouseTo(screen);
+        ::Sleep(60);
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+        ::SendInput(1, &input, sizeof(input));
+        input.mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        ::SendInput(1, &input, sizeof(input));
+        HWND panel = ModalTest::WaitForPanels(thread, 1);
+        entries = static_cast<size_t>(::SendMessageW(ModalTest::PanelList(panel), LVM_GETITEMCOUNT, 0, 0));
+        ModalTest::ClickRow(panel, 2);
+        ModalTest::WaitForNoPanel(thread);
+    });
+    script.Finish();
+    EXPECT_EQ(entries, m_editor->GetOptionList(CMacroDisplayItem::kOptionsKey).size());
+    ASSERT_EQ(m_editor->GetEvents().size(), 2u) << "$Delete on the key row";
+    EXPECT_EQ(m_editor->GetEvents()[0].type, CMacroEvent::kDelay);
+    EXPECT_EQ(m_editor->GetSelectedIndex(), 0);
+}
+
+TEST_F(MacroGalleryTest, PreviewPlaysTheRecordedMacroBesideTheEditor)
+{
+    RecordTypingAndAClick();
+    const std::vector<CMacroEvent> recorded = m_editor->GetEvents();
+    ASSERT_FALSE(recorded.empty());
+    m_editor->SetItemState(3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ASSERT_TRUE(m_preview->StartPreview(recorded));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return m_preview->GetItemCount() >= 4; }, 5000));
+    m_panel.UpdateWindow();
+    WindowTest::PumpFor(50);
+    const CString screenshot = GetModuleFolder() + L"GalleryMacroLists.bmp";
+    EXPECT_TRUE(WindowTest::SaveScreenshot(screenshot));
+    EXPECT_LT(m_preview->GetItemCount(), 6) << "rows come one delay at a time";
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !m_preview->IsPreviewing(); }, 10000));
+    EXPECT_EQ(m_preview->GetItemCount(), 0);
+    EXPECT_EQ(m_editor->GetEvents().size(), recorded.size()) << "the editor keeps the macro";
 }
