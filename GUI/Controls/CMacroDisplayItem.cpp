@@ -15,7 +15,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cwctype>
 
 namespace
 {

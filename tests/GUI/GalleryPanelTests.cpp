@@ -715,7 +715,7 @@ TEST_F(GalleryPanelTest, APopupOpensCentredOnItsOwnerOrElseOnTheScreen)
     ASSERT_TRUE(Show(owned));
     CRect rect;
     owned.GetWindowRect(&rect);
-    EXPECT_EQ(rect, CRect(340, 340, 1060, 660)) << "the owner's centre is (700, 500)";
+    EXPECT_EQ(rect, CRect(340, 250, 1060, 750)) << "the owner's centre is (700, 500)";
     owned.DestroyWindow();
     owner.DestroyWindow();
 
@@ -725,6 +725,6 @@ TEST_F(GalleryPanelTest, APopupOpensCentredOnItsOwnerOrElseOnTheScreen)
     RECT work = {};
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
     EXPECT_EQ(rect.left, work.left + (work.right - work.left - 720) / 2);
-    EXPECT_EQ(rect.top, work.top + (work.bottom - work.top - 320) / 2);
+    EXPECT_EQ(rect.top, work.top + (work.bottom - work.top - 500) / 2);
     alone.DestroyWindow();
 }

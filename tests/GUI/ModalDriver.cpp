@@ -13,10 +13,13 @@ namespace
 {
 constexpr UINT kRunFunction = WM_APP + 1;
 
+// A list panel is a topmost dialog with a list view; a page that shows list views of its
+// own (the gallery's macro lists) is not topmost.
 BOOL CALLBACK CollectPanel(HWND wnd, LPARAM lParam)
 {
     wchar_t name[32] = {};
-    if (::IsWindowVisible(wnd) && ::GetClassNameW(wnd, name, 32) && lstrcmpW(name, L"#32770") == 0 &&
+    if (::IsWindowVisible(wnd) && (::GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_TOPMOST) &&
+        ::GetClassNameW(wnd, name, 32) && lstrcmpW(name, L"#32770") == 0 &&
         ::FindWindowExW(wnd, nullptr, WC_LISTVIEWW, nullptr))
         reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(wnd);
     return TRUE;
