@@ -82,4 +82,7 @@ public:
     }
     // Flat scroll bars over the list, both of them disabled: the lists draw their own bar.
     bool InitFlatScrollBars();
+    // Starts editing the row's label; the edit control, or null.
+    HWND EditLabel(int item) { return reinterpret_cast<HWND>(SendMessage(LVM_EDITLABELW, static_cast<WPARAM>(item))); }
+    HWND GetEditControl() const { return reinterpret_cast<HWND>(SendMessage(LVM_GETEDITCONTROL)); }
 };

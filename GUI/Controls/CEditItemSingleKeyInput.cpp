@@ -2,28 +2,10 @@
 
 #include "CRawInputDevices.h"
 
-#include <vector>
-
 bool CEditItemSingleKeyInput::RegisterRawKeyboard()
 {
     g_rawInputDevices.AddUsage(kHidUsageKeyboard);
     return g_rawInputDevices.Register(m_hWnd);
-}
-
-bool CEditItemSingleKeyInput::ReadKeyboardReport(LPARAM rawInput, RAWKEYBOARD& report)
-{
-    HRAWINPUT handle = reinterpret_cast<HRAWINPUT>(rawInput);
-    UINT size = 0;
-    if (::GetRawInputData(handle, RID_INPUT, nullptr, &size, sizeof(RAWINPUTHEADER)) != 0 || size < sizeof(RAWINPUTHEADER))
-        return false;
-    std::vector<uint8_t> buffer(size);
-    if (::GetRawInputData(handle, RID_INPUT, buffer.data(), &size, sizeof(RAWINPUTHEADER)) != size)
-        return false;
-    const auto* input = reinterpret_cast<const RAWINPUT*>(buffer.data());
-    if (input->header.dwType != RIM_TYPEKEYBOARD || size < sizeof(RAWINPUTHEADER) + sizeof(RAWKEYBOARD))
-        return false;
-    report = input->data.keyboard;
-    return true;
 }
 
 bool CEditItemSingleKeyInput::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -33,7 +15,7 @@ bool CEditItemSingleKeyInput::OnWndMsg(UINT message, WPARAM wParam, LPARAM lPara
     case WM_INPUT: // void OnRawKeyboard(const RAWKEYBOARD&)
     {
         RAWKEYBOARD report = {};
-        if (ReadKeyboardReport(lParam, report))
+        if (ReadRawKeyboardReport(lParam, report))
             OnRawKeyboard(report);
         result = Default();
         return true;

@@ -23,8 +23,6 @@ public:
 protected:
     // Implementation
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    // One raw keyboard report; false when it could not be read.
-    static bool ReadKeyboardReport(LPARAM rawInput, RAWKEYBOARD& report);
     virtual void OnRawKeyboard(const RAWKEYBOARD& report);
     virtual void OnKeyMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ShowKeyName(const CString& name);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <map>
+#include <new>
+#include <vector>
 
 CRawInputDevices g_rawInputDevices;
 
@@ -11,6 +13,25 @@ std::map<USHORT, RawMouseButton>& RawMouseButtonMap()
 {
     static std::map<USHORT, RawMouseButton> map;
     return map;
+}
+
+// The whole raw input record of a WM_INPUT message, when it is of the given type and
+// holds at least reportSize bytes after its header.
+bool ReadRawInput(LPARAM rawInput, DWORD type, size_t reportSize, std::vector<uint8_t>& buffer)
+{
+    HRAWINPUT handle = reinterpret_cast<HRAWINPUT>(rawInput);
+    UINT size = 0;
+    if (::GetRawInputData(handle, RID_INPUT, nullptr, &size, sizeof(RAWINPUTHEADER)) != 0
+        || size < sizeof(RAWINPUTHEADER) + reportSize)
+        return false;
+    try {
+        buffer.assign(size, 0);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    if (::GetRawInputData(handle, RID_INPUT, buffer.data(), &size, sizeof(RAWINPUTHEADER)) != size)
+        return false;
+    return reinterpret_cast<const RAWINPUT*>(buffer.data())->header.dwType == type;
 }
 }
 
@@ -74,5 +95,23 @@ bool LookupRawMouseButton(USHORT buttonFlags, RawMouseButton& result)
     if (found == map.end())
         return false;
     result = found->second;
+    return true;
+}
+
+bool ReadRawKeyboardReport(LPARAM rawInput, RAWKEYBOARD& report)
+{
+    std::vector<uint8_t> buffer;
+    if (!ReadRawInput(rawInput, RIM_TYPEKEYBOARD, sizeof(RAWKEYBOARD), buffer))
+        return false;
+    report = reinterpret_cast<const RAWINPUT*>(buffer.data())->data.keyboard;
+    return true;
+}
+
+bool ReadRawMouseReport(LPARAM rawInput, RAWMOUSE& report)
+{
+    std::vector<uint8_t> buffer;
+    if (!ReadRawInput(rawInput, RIM_TYPEMOUSE, sizeof(RAWMOUSE), buffer))
+        return false;
+    report = reinterpret_cast<const RAWINPUT*>(buffer.data())->data.mouse;
     return true;
 }

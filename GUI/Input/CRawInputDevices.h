@@ -1,6 +1,8 @@
 // Classes in this file:
 //   CRawInputDevices - the process-wide raw input registration (g_rawInputDevices) for the
 //                      generic desktop usages the program captures: keyboard and mouse.
+// With the readers of a WM_INPUT message's keyboard and mouse reports and the raw mouse
+// button map.
 //
 // Only one window holds the registration at a time: a second Register is refused until
 // somebody unregisters, and an Unregister ends it for every user.
@@ -65,3 +67,8 @@ struct RawMouseButton
 };
 void InitRawMouseButtonMap();
 bool LookupRawMouseButton(USHORT buttonFlags, RawMouseButton& result);
+
+// The report of a WM_INPUT message (its lParam); false when the data cannot be read, no
+// memory is available or the report is another device's.
+bool ReadRawKeyboardReport(LPARAM rawInput, RAWKEYBOARD& report);
+bool ReadRawMouseReport(LPARAM rawInput, RAWMOUSE& report);

@@ -18,6 +18,7 @@
 #include "CKeyboardLayoutSetting.h"
 #include "CLangTable.h"
 #include "CListPanelItem.h"
+#include "CMacroDisplayItem.h"
 #include "CPanelBitmap.h"
 #include "CProgressPanelItem.h"
 #include "CSkinResourceList.h"
@@ -661,6 +662,45 @@ CGUIItem* BuildListCtrl(const pugi::xml_node& element, CWnd* owner, CGUIItems& i
     return list.release();
 }
 
+CGUIItem* BuildMacroDisplay(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    auto display = std::make_unique<CMacroDisplayItem>(Boolean(element, "readonly", false));
+    CMacroDisplayItem::Colours colours;
+    COLORREF border = 0xFFFFFF;
+    Colour(element, "fontclr", colours.text);
+    Colour(element, "fontclrhi", colours.selectedText);
+    Colour(element, "backclr", colours.back);
+    Colour(element, "backclrhi", colours.selectedBack);
+    Colour(element, "bdrclr", border);
+    display->SetColours(colours, border);
+    static const char* const kEventBitmaps[CMacroDisplayItem::kBitmapCount] = { "MDBMP_KEYDN", "MDBMP_KEYUP",
+        "MDBMP_CLK", "MDBMP_CLKH", "MDBMP_MSE", "MDBMP_MSEH" };
+    for (int kind = 0; kind < CMacroDisplayItem::kBitmapCount; ++kind)
+        display->SetEventBitmap(kind, Picture(element, id, kEventBitmaps[kind]));
+    bool hasScrollBar = false;
+    const CVScrollValues scroll = VScroll(element, &hasScrollBar);
+    CFontItem* font = Font(element, id, items);
+    if (!display->Create(owner, Rect(element, id), Integer(element, "bdrwidth"), font ? font->GetHandle() : nullptr,
+            hasScrollBar ? &scroll : nullptr))
+        return nullptr;
+    const Justify justify = Justification(element);
+    const int format = justify == Justify::Centre ? LVCFMT_CENTER : justify == Justify::Right ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    for (pugi::xml_node column = element.child("LISTCOLUMN"); column; column = column.next_sibling("LISTCOLUMN"))
+    {
+        const int columnId = GetListColumnId(Attribute(column, "name"));
+        if (columnId < 0 || GetMacroColumnKind(Attribute(column, "type")) < 0)
+            continue;
+        display->AddColumn(columnId, ListColumnWidth(column, columnId), format);
+    }
+    if (HasAttribute(element, "tooltip"))
+        display->SetItemToolTipText(Attribute(element, "tooltip"));
+    FinishItem(*display, id, GUIKIND_MACRODISPLAY, display->m_hWnd, owner);
+    return display.release();
+}
+
 struct BuilderEntry
 {
     const char* element;
@@ -685,6 +725,7 @@ const BuilderEntry kBuilders[] = {
     { "EDITCTRLSKMMO", BuildKeyEdit<CEditItemSingleKeyInputMMO> },
     { "PROGRESSPANELITEM", BuildProgressPanel },
     { "LISTCTRL", BuildListCtrl },
+    { "MACRODISPLAY", BuildMacroDisplay },
 };
 }
 

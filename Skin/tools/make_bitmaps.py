@@ -42,7 +42,7 @@ BLACK = (0, 0, 0)
 
 
 GALLERY_WIDTH = 720
-GALLERY_HEIGHT = 560
+GALLERY_HEIGHT = 720
 
 
 def background(x, y):
@@ -169,6 +169,36 @@ def stage_box(edge):
     return pixel
 
 
+def macro_key(down, colour):
+    # A key event: an arrow 20 by 14 pointing down for a press, up for a release.
+    def pixel(x, y):
+        return colour if up_arrow(x, 13 - y if down else y) else (0, 0, 0)
+    return pixel
+
+
+def macro_delay(face, back):
+    # A delay event: a clock face with two hands.
+    def pixel(x, y):
+        dx, dy = x - 9.5, y - 6.5
+        if dx * dx + dy * dy > 42:
+            return back
+        if (x == 9 and 2 <= y <= 6) or (y == 6 and 9 <= x <= 13) or 30 <= dx * dx + dy * dy:
+            return (0, 0, 0)
+        return face
+    return pixel
+
+
+def macro_mouse(body, back):
+    # A mouse button event: a mouse with its left button marked.
+    def pixel(x, y):
+        if not rounded(10, 14, 4, x - 5, y):
+            return back
+        if y < 6 and x < 10:
+            return (230, 80, 60)
+        return body
+    return pixel
+
+
 PICTURES = {
     "gallery_bg.bmp": (GALLERY_WIDTH, GALLERY_HEIGHT, background),
     "gallery_mask.bmp": (GALLERY_WIDTH, GALLERY_HEIGHT, mask),
@@ -199,6 +229,12 @@ PICTURES = {
     "key_glyph_o.bmp": (20, 14, key_glyph((255, 255, 0))),
     "key_glyph_d.bmp": (20, 14, key_glyph((120, 230, 120))),
     "key_glyph_mask.bmp": (20, 14, key_glyph_mask),
+    "macro_keydown.bmp": (20, 14, macro_key(True, (120, 230, 120))),
+    "macro_keyup.bmp": (20, 14, macro_key(False, (240, 170, 80))),
+    "macro_delay.bmp": (20, 14, macro_delay((230, 230, 230), (0, 0, 0))),
+    "macro_delay_sel.bmp": (20, 14, macro_delay((255, 230, 90), (0, 0, 0))),
+    "macro_mouse.bmp": (20, 14, macro_mouse((200, 200, 210), (0, 0, 0))),
+    "macro_mouse_sel.bmp": (20, 14, macro_mouse((255, 230, 90), (0, 0, 0))),
 }
 
 

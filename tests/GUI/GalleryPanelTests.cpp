@@ -39,7 +39,7 @@
 namespace
 {
 // The size of the gallery's background picture.
-const CSize kGallerySize(720, 560);
+const CSize kGallerySize(720, 720);
 
 // The gallery page as a popup that records the commands its controls send.
 class CGalleryPanel : public CPopupBox

@@ -14,6 +14,8 @@ namespace
 {
 constexpr UINT kRunFunction = WM_APP + 1;
 
+// A list panel is a topmost dialog with a list view; a page that shows list views of its
+// own (the gallery's macro lists) is not topmost.
 BOOL CALLBACK CollectPanel(HWND wnd, LPARAM lParam)
 {
     wchar_t name[32] = {};
