@@ -2,12 +2,6 @@
 
 #include "ServiceCalls.h"
 
-namespace {
-
-constexpr LONG kMaxEffect = 5;
-
-}
-
 template <class F>
 HRESULT CLedObject::ReadLed(const wchar_t* method, F f)
 {
@@ -61,7 +55,7 @@ HRESULT CLedObject::GetLedId(LONG* id)
 HRESULT CLedObject::Set(DWORD colour)
 {
     return ModifyLed(L"ILedColour::Set", [&](SimLed& led) {
-        if (colour > 0xFFFFFF)
+        if (colour > kMaxLedColour)
             return E_INVALIDARG;
         led.colour = colour;
         return S_OK;
@@ -78,7 +72,7 @@ HRESULT CLedObject::Get(DWORD* colour)
 HRESULT CLedObject::Set(LONG percent)
 {
     return ModifyLed(L"ILedBrightness::Set", [&](SimLed& led) {
-        if (percent < 0 || percent > 100)
+        if (percent < 0 || percent > kMaxLedBrightness)
             return E_INVALIDARG;
         led.brightness = percent;
         return S_OK;
@@ -95,7 +89,7 @@ HRESULT CLedObject::Get(LONG* percent)
 HRESULT CLedObject::Set(LONG effect, LONG onMs, LONG offMs)
 {
     return ModifyLed(L"ILedEffect::Set", [&](SimLed& led) {
-        if (effect < 0 || effect > kMaxEffect || onMs < 0 || offMs < 0)
+        if (effect < 0 || effect > kMaxLedEffect || onMs < 0 || offMs < 0)
             return E_INVALIDARG;
         led.effect = effect;
         led.onMs = onMs;

@@ -13,9 +13,6 @@ namespace {
 constexpr DWORD kMacroDataHeader = 8;
 constexpr DWORD kMacroDataSpare = 8;
 constexpr DWORD kMaxEvents = 100000;
-// Device event types: mouse button, keystroke, delay.
-constexpr DWORD kFirstEventType = 1;
-constexpr DWORD kLastEventType = 3;
 
 uint32_t ReadU32(const BYTE* at)
 {
@@ -112,7 +109,7 @@ HRESULT CMacroObject::SetData(DWORD size, const BYTE* data)
     for (uint32_t i = 0; i < count; ++i) {
         events[i].type = ReadU32(data + kMacroDataHeader + i * 8);
         events[i].value = ReadU32(data + kMacroDataHeader + i * 8 + 4);
-        if (events[i].type < kFirstEventType || events[i].type > kLastEventType)
+        if (events[i].type < kFirstMacroEventType || events[i].type > kLastMacroEventType)
             return E_INVALIDARG;
     }
     return Model().Modify([&](SimKeypad& keypad) {

@@ -88,6 +88,47 @@ std::vector<ServiceAssignment> ReadRecords(CByteReader& in, uint32_t max)
     return records;
 }
 
+// The records of the keypad's own slots: as many, with the slots' codes in the slots' order
+// (a record only ever replaces the slot of its own code).
+bool FitsSlots(const std::vector<ServiceAssignment>& records, const std::vector<ServiceAssignment>& slots)
+{
+    if (records.size() != slots.size())
+        return false;
+    for (size_t i = 0; i < records.size(); ++i) {
+        if (records[i].code != slots[i].code)
+            return false;
+    }
+    return true;
+}
+
+// Items are found by id, so two of one id would leave the second unreachable.
+template <class T>
+bool HasUniqueIds(const std::vector<T>& items)
+{
+    for (size_t i = 0; i < items.size(); ++i) {
+        for (size_t j = i + 1; j < items.size(); ++j) {
+            if (IsEqualGUID(items[i].id, items[j].id))
+                return false;
+        }
+    }
+    return true;
+}
+
+// The keypad's LEDs: each of 1 to kLedCount once, with values their setters take.
+bool IsKeypadLedSet(const std::vector<SimLed>& leds)
+{
+    bool seen[kLedCount + 1] = {};
+    for (const SimLed& led : leds) {
+        if (led.id < 1 || led.id > kLedCount || seen[led.id])
+            return false;
+        seen[led.id] = true;
+        if (led.colour > kMaxLedColour || led.brightness < 0 || led.brightness > kMaxLedBrightness ||
+            led.effect < 0 || led.effect > kMaxLedEffect || led.onMs < 0 || led.offMs < 0)
+            return false;
+    }
+    return leds.size() == size_t(kLedCount);
+}
+
 void WriteProfile(CByteWriter& out, const SimProfile& profile)
 {
     out.Guid(profile.id);
@@ -114,8 +155,8 @@ void WriteProfile(CByteWriter& out, const SimProfile& profile)
     }
 }
 
-// A profile that reads back whole and has the keypad's shape: its key maps with the
-// keypad's keys and buttons, an active key map among them and the keypad's LEDs.
+// A profile that reads back whole and has the keypad's shape: its key maps, each of its own
+// id, with the keypad's keys and buttons, an active key map among them and the keypad's LEDs.
 bool ReadProfile(CByteReader& in, SimProfile& profile)
 {
     profile.id = in.Guid();
@@ -130,20 +171,23 @@ bool ReadProfile(CByteReader& in, SimProfile& profile)
         keymap.name = in.Text(kMaxNameLength);
         keymap.keys = ReadRecords(in, static_cast<uint32_t>(shape.keys.size()));
         keymap.buttons = ReadRecords(in, static_cast<uint32_t>(shape.buttons.size()));
-        if (keymap.keys.size() != shape.keys.size() || keymap.buttons.size() != shape.buttons.size())
+        if (!FitsSlots(keymap.keys, shape.keys) || !FitsSlots(keymap.buttons, shape.buttons))
             return false;
     }
     profile.leds.resize(in.Count(kLedCount));
     for (SimLed& led : profile.leds) {
         led.id = static_cast<LONG>(in.U32());
-        led.on = in.U8() != 0;
+        const uint8_t on = in.U8();
+        if (on > 1)
+            return false;
+        led.on = on == 1;
         led.colour = in.U32();
         led.brightness = static_cast<LONG>(in.U32());
         led.effect = static_cast<LONG>(in.U32());
         led.onMs = static_cast<LONG>(in.U32());
         led.offMs = static_cast<LONG>(in.U32());
     }
-    if (!in.Ok() || profile.keymaps.empty() || profile.leds.size() != kLedCount)
+    if (!in.Ok() || profile.keymaps.empty() || !HasUniqueIds(profile.keymaps) || !IsKeypadLedSet(profile.leds))
         return false;
     return FindKeymap(profile, profile.activeKeymap) != nullptr;
 }
@@ -167,6 +211,8 @@ bool ReadMacro(CByteReader& in, SimMacro& macro)
     for (SimMacroEvent& event : macro.events) {
         event.type = in.U32();
         event.value = in.U32();
+        if (event.type < kFirstMacroEventType || event.type > kLastMacroEventType)
+            return false;
     }
     return in.Ok();
 }
@@ -230,6 +276,8 @@ bool DecodeKeypad(const std::vector<uint8_t>& file, SimKeypad& keypad)
         application.path = in.Text(kMaxPathLength);
     }
     if (!in.Ok() || !in.AtEnd() || result.profiles.empty() || !FindProfile(result, result.activeProfile))
+        return false;
+    if (!HasUniqueIds(result.profiles) || !HasUniqueIds(result.macros) || !HasUniqueIds(result.applications))
         return false;
     keypad = std::move(result);
     return true;

@@ -1,6 +1,7 @@
 // The keypad's files: its memory (the state file) and the profile (".kvp") and macro
 // (".kvm") export files. Each is a signature, a format version, the length of the body,
-// the body and a checksum; a file whose parts do not all agree is refused whole.
+// the body and a checksum; a file whose parts do not all agree is refused whole, and so is
+// a body the keypad could not hold (its LEDs, key maps, key slots, event types, item ids).
 #pragma once
 
 #include "KeypadRecords.h"

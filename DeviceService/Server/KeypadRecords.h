@@ -20,6 +20,13 @@ constexpr DWORD kPropertyFlags = 0x80000003;
 constexpr DWORD kApplicationPropertySize = 256;
 // Device button bits of the scroll wheel's click, up and down buttons.
 constexpr DWORD kAvailableButtonMask = 0x4 | 0x80 | 0x100;
+// The LED values the keypad holds: a 24-bit colour, a percentage and effects 0 to 5.
+constexpr DWORD kMaxLedColour = 0xFFFFFF;
+constexpr LONG kMaxLedBrightness = 100;
+constexpr LONG kMaxLedEffect = 5;
+// Device macro event types: mouse button, keystroke, delay.
+constexpr DWORD kFirstMacroEventType = 1;
+constexpr DWORD kLastMacroEventType = 3;
 
 // A call on an item that no longer exists.
 constexpr HRESULT kNotFound = HRESULT_FROM_WIN32(ERROR_NOT_FOUND);

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <type_traits>
+#include <utility>
 
 namespace
 {
@@ -50,7 +51,7 @@ bool ReadName(CByteReader& reader, int32_t byteLength, CString& name)
     if (!reader.Read(bytes.data(), bytes.size()))
         return false;
     CString text;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+    for (size_t i = 0; i < bytes.size(); i += 2)
         text += static_cast<wchar_t>(bytes[i] | (bytes[i + 1] << 8));
     name = text;
     return true;
@@ -60,6 +61,9 @@ bool ReadRecord(CByteReader& reader, CKeyDefRecord& record)
 {
     int32_t nameBytes = 0;
     if (!reader.ReadValue(nameBytes) || nameBytes < 0 || nameBytes > kKeyDefMaxNameBytes)
+        return false;
+    // A name is whole UTF-16 units; an odd length is a damaged record, not a shorter name.
+    if (nameBytes % 2 != 0)
         return false;
     // The whole record must lie inside the data before any of it is taken.
     if (reader.Remaining() < static_cast<size_t>(nameBytes) + kKeyDefFixedBytes - 4)
@@ -168,17 +172,25 @@ bool CKeyDefTable::ReadRecords(const uint8_t* data, int byteCount)
     int32_t count = 0;
     if (!reader.ReadValue(count) || count <= 0)
         return false;
+    // Read into copies and take them only when the whole file is right: a refused file
+    // leaves the table as it was.
+    std::vector<CKeyDefRecord> records;
+    std::map<int32_t, CKeyDefRecord> keys;
     for (int32_t i = 0; i < count; ++i) {
         CKeyDefRecord record;
         if (!ReadRecord(reader, record))
             return false;
         DeriveScanCode(record);
         record.keyId = HashKeyName(record.name);
-        m_records.push_back(record);
+        records.push_back(record);
         if (record.IsUsable())
-            m_keys[record.keyId] = record;
+            keys[record.keyId] = record;
     }
-    return reader.Remaining() == 0;
+    if (reader.Remaining() != 0)
+        return false;
+    m_records = std::move(records);
+    m_keys = std::move(keys);
+    return true;
 }
 
 bool CKeyDefTable::LoadDefaults(const uint8_t* data, int byteCount)

@@ -7,7 +7,7 @@
 //                   read the files with the same code.
 //
 // Key definition file (little-endian): int32 record count N, then N records of
-// int32 L (name bytes, at most 512), L bytes of UTF-16LE name, int16 value 1, int16 value 2,
+// int32 L (name bytes, even, at most 512), L bytes of UTF-16LE name, int16 value 1, int16 value 2,
 // the make sequence (10 entries of int16 code, byte flag, byte unused) and three further
 // 40-byte blocks that are carried unread. Defaults file: uint32 pair count M, then M pairs
 // of int32 key id and int32 keystroke (low 16 bits the scan code, bits 16 to 23 the flag).
@@ -83,8 +83,9 @@ public:
 
     // Operations
     // Reads the key definition file once: true when it held exactly its N records, each
-    // wholly inside the data. A later call returns the first call's result; a call without
-    // data returns false and loads nothing.
+    // wholly inside the data and with a name of whole UTF-16 units. A refused file loads no
+    // record. A later call returns the first call's result; a call without data returns
+    // false and loads nothing.
     bool Load(const uint8_t* data, int byteCount);
     // Reads the defaults file: false, storing nothing, unless it is 4 + 8 M bytes long (up
     // to 7 bytes more pass).

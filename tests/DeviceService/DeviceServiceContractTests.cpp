@@ -3,6 +3,7 @@
 #include "ServiceClient.h"
 
 #include "GuidText.h"
+#include "KeypadFileEnvelope.h"
 
 #include <objbase.h>
 
@@ -462,6 +463,41 @@ TEST_F(DeviceServiceContract, AnExportedMacroImportsWithItsEvents)
     ASSERT_HRESULT_SUCCEEDED(imported->GetData(&size, &data));
     EXPECT_EQ(0, std::memcmp(block, data, 16));
     CoTaskMemFree(data);
+    DeleteFileW(path.c_str());
+}
+
+TEST_F(DeviceServiceContract, AnImportWhoseBodyTheKeypadCannotHoldIsRefusedAndChangesNothing)
+{
+    const std::wstring path = TempPath(L"velmora-unholdable.kvp");
+    ASSERT_HRESULT_SUCCEEDED(ActiveProfile()->ExportToFile(path.c_str()));
+    const std::string exported = ReadBytes(path);
+    const std::vector<uint8_t> file(exported.begin(), exported.end());
+    const std::vector<uint8_t> body = KeypadFileBody(file);
+    ASSERT_GT(body.size(), 25u);
+    // The body ends with the last LED's record: id, "on" byte, then five words.
+    struct Case { const char* what; size_t fromEnd; uint8_t value; };
+    const Case cases[] = {
+        { "an LED id of 12", 25, 12 },
+        { "an LED id of 0", 25, 0 },
+        { "an LED id twice", 25, 10 },
+        { "an LED on byte of 2", 21, 2 },
+    };
+    const int before = CountItems<IProfile>(profiles.Get());
+    for (const Case& c : cases) {
+        std::vector<uint8_t> edited = body;
+        edited[edited.size() - c.fromEnd] = c.value;
+        const std::vector<uint8_t> sealed = ResealKeypadFile(file, edited);
+        WriteBytes(path, std::string(sealed.begin(), sealed.end()));
+        CComPtr<IProfile> imported;
+        EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_INVALID_DATA), profiles->ImportFromFile(path.c_str(), imported.Receive())) << c.what;
+        EXPECT_FALSE(imported) << c.what;
+    }
+    EXPECT_EQ(before, CountItems<IProfile>(profiles.Get()));
+    // The same body sealed again unchanged imports.
+    const std::vector<uint8_t> resealed = ResealKeypadFile(file, body);
+    WriteBytes(path, std::string(resealed.begin(), resealed.end()));
+    CComPtr<IProfile> imported;
+    EXPECT_HRESULT_SUCCEEDED(profiles->ImportFromFile(path.c_str(), imported.Receive()));
     DeleteFileW(path.c_str());
 }
 

@@ -1,3 +1,4 @@
+#include "CGuardedBytes.h"
 #include "CKeyboardDef.h"
 #include "KeyId.h"
 
@@ -9,34 +10,6 @@
 
 namespace
 {
-// Bytes placed flush against a no-access page, so any read past their end crashes.
-class CGuardedBytes
-{
-    uint8_t* m_base = nullptr;
-    size_t m_pageBytes = 0;
-    uint8_t* m_data = nullptr;
-
-public:
-    explicit CGuardedBytes(const std::vector<uint8_t>& bytes)
-    {
-        SYSTEM_INFO info = {};
-        GetSystemInfo(&info);
-        const size_t page = info.dwPageSize;
-        m_pageBytes = (bytes.size() + page - 1) / page * page + page;
-        m_base = static_cast<uint8_t*>(VirtualAlloc(nullptr, m_pageBytes + page, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-        DWORD old = 0;
-        VirtualProtect(m_base + m_pageBytes, page, PAGE_NOACCESS, &old);
-        m_data = m_base + m_pageBytes - bytes.size();
-        if (!bytes.empty())
-            std::memcpy(m_data, bytes.data(), bytes.size());
-    }
-    ~CGuardedBytes() { VirtualFree(m_base, 0, MEM_RELEASE); }
-    CGuardedBytes(const CGuardedBytes&) = delete;
-    CGuardedBytes& operator=(const CGuardedBytes&) = delete;
-
-    const uint8_t* Data() const { return m_data; }
-};
-
 void Put(std::vector<uint8_t>& bytes, uint32_t value, int size)
 {
     for (int i = 0; i < size; ++i)
@@ -172,31 +145,59 @@ TEST(CKeyDefTable, TheLaterOfTwoRecordsOfOneNameIsFound)
     EXPECT_EQ(table.FindKey(HashKeyName(L"Tab"))->scanCode, 0x10);
 }
 
-TEST(CKeyDefTable, RefusesFilesWhoseRecordsDoNotFitExactly)
+TEST(CKeyDefTable, RefusesFilesWhoseRecordsDoNotFitExactlyAndKeepsNoneOfThem)
 {
     std::vector<uint8_t> cutTab(kTab.begin(), kTab.end() - 1);
     std::vector<uint8_t> tooLong = KeyRecord(std::wstring(257, L'n'), { { 1, 0 } });
     std::vector<uint8_t> claimsMore = KeyRecord(L"Tab", { { 0x0F, 0 } }, 600);
     std::vector<uint8_t> negative = KeyRecord(L"Tab", { { 0x0F, 0 } }, -2);
-    struct Case { const char* what; std::vector<uint8_t> file; size_t records; };
+    // "Tab" claiming five bytes: its last unit's high byte would be taken as value 1.
+    std::vector<uint8_t> oddName = KeyRecord(L"Tab", { { 0x0F, 0 } }, 5);
+    oddName.pop_back();
+    struct Case { const char* what; std::vector<uint8_t> file; };
     const Case cases[] = {
-        { "a partial last record", KeyFile(2, { kTab, cutTab }), 1 },
-        { "a count above the records present", KeyFile(3, { kTab, kUpArrow }), 2 },
-        { "data after the last record", [] { auto f = KeyFile(1, { kTab }); f.push_back(0); return f; }(), 1 },
-        { "no records", KeyFile(0, {}), 0 },
-        { "a negative count", KeyFile(-1, { kTab }), 0 },
-        { "a name over 512 bytes", KeyFile(1, { tooLong }), 0 },
-        { "a name length past the data", KeyFile(1, { claimsMore }), 0 },
-        { "a negative name length", KeyFile(1, { negative }), 0 },
-        { "a header cut short", { 1, 0 }, 0 },
-        { "only the length of a name", KeyFile(1, { { 6, 0, 0, 0 } }), 0 },
+        { "a partial last record", KeyFile(2, { kTab, cutTab }) },
+        { "a count above the records present", KeyFile(3, { kTab, kUpArrow }) },
+        { "data after the last record", [] { auto f = KeyFile(1, { kTab }); f.push_back(0); return f; }() },
+        { "no records", KeyFile(0, {}) },
+        { "a negative count", KeyFile(-1, { kTab }) },
+        { "a name over 512 bytes", KeyFile(1, { tooLong }) },
+        { "a name length past the data", KeyFile(1, { claimsMore }) },
+        { "a negative name length", KeyFile(1, { negative }) },
+        { "a header cut short", { 1, 0 } },
+        { "only the length of a name", KeyFile(1, { { 6, 0, 0, 0 } }) },
+        { "an odd name length after a good record", KeyFile(2, { kTab, oddName }) },
     };
     for (const Case& c : cases) {
         CKeyDefTable table;
         EXPECT_FALSE(LoadGuarded(table, c.file)) << c.what;
         EXPECT_TRUE(table.IsLoaded()) << c.what;
-        EXPECT_EQ(table.GetRecords().size(), c.records) << c.what;
+        EXPECT_TRUE(table.GetRecords().empty()) << c.what;
+        EXPECT_EQ(table.FindKey(HashKeyName(L"Tab")), nullptr) << c.what;
+        EXPECT_EQ(table.FindKeyByScanCode(0x0F), 0) << c.what;
     }
+}
+
+TEST(CKeyDefTable, RefusesARecordWhoseNameLengthIsOdd)
+{
+    // One record claiming a one-byte name: 'a', then value 1 and 2 of -1, a first scan
+    // entry of 0x1E and the rest zero; 173 bytes, every record byte inside the data.
+    std::vector<uint8_t> file = { 1, 0, 0, 0, 1, 0, 0, 0, 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0x1E, 0, 0, 0 };
+    file.resize(173, 0);
+    CKeyDefTable table;
+    EXPECT_FALSE(LoadGuarded(table, file));
+    EXPECT_TRUE(table.GetRecords().empty());
+    EXPECT_EQ(table.FindKeyByScanCode(0x1E), 0);
+    EXPECT_EQ(table.FindKey(HashKeyName(L"")), nullptr);
+
+    // The same record with its name of two bytes, one byte longer, loads.
+    file[4] = 2;
+    file.insert(file.begin() + 9, 0);
+    CKeyDefTable even;
+    ASSERT_TRUE(LoadGuarded(even, file));
+    ASSERT_EQ(even.GetRecords().size(), 1u);
+    EXPECT_EQ(even.GetRecords()[0].name, L"a");
+    EXPECT_EQ(even.FindKeyByScanCode(0x1E), HashKeyName(L"a"));
 }
 
 TEST(CKeyDefTable, ASecondLoadReturnsTheFirstResult)
@@ -204,7 +205,7 @@ TEST(CKeyDefTable, ASecondLoadReturnsTheFirstResult)
     CKeyDefTable failed;
     EXPECT_FALSE(LoadGuarded(failed, KeyFile(3, { kTab })));
     EXPECT_FALSE(LoadGuarded(failed, KeyFile(1, { kUpArrow })));
-    EXPECT_EQ(failed.GetRecords().size(), 1u);
+    EXPECT_TRUE(failed.GetRecords().empty());
 
     CKeyDefTable loaded;
     EXPECT_TRUE(LoadGuarded(loaded, KeyFile(1, { kTab })));
