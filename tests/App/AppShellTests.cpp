@@ -175,6 +175,7 @@ TEST_F(AppShellTest, StartsOnTheAssignmentPageWithApplyDisabled)
     EXPECT_TRUE(window->IsWindowEnabled());
     EXPECT_EQ(window->GetStartupTimer(), 0u);
     EXPECT_TRUE(window->IsItemChecked(BUTTON_KEYMAP_1));
+    EXPECT_TRUE(window->IsItemChecked(BUTTON_ASSIGNBUTTONS));
     EXPECT_EQ(window->GetWindowText(), L"Kavro Velmora Configurator");
     const CTextItem* firmware = window->Bound<CTextItem>(TEXT_FIRMWAREVER);
     ASSERT_NE(firmware, nullptr);

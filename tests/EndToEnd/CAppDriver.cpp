@@ -187,12 +187,6 @@ std::wstring CAppDriver::GetText(HWND wnd)
     return std::wstring(text, static_cast<size_t>(copied));
 }
 
-bool CAppDriver::IsChecked(HWND wnd)
-{
-    DWORD_PTR state = 0;
-    return ::SendMessageTimeoutW(wnd, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state) && state == BST_CHECKED;
-}
-
 bool CAppDriver::HasVisibleStyle(HWND wnd)
 {
     return wnd && (::GetWindowLongPtrW(wnd, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -233,35 +227,42 @@ bool CAppDriver::SaveScreenshot(const std::wstring& path)
     return WindowTest::SaveScreenshot(path.c_str());
 }
 
-std::string CAppDriver::RunControlTool(const std::wstring& arguments) const
+bool CAppDriver::RunControlTool(const std::wstring& arguments, std::string* text) const
 {
+    // The output goes to a file, not a pipe: a service the tool starts may inherit the
+    // tool's handles and would hold a pipe open after the tool ended.
+    wchar_t folder[MAX_PATH] = {};
+    wchar_t file[MAX_PATH] = {};
+    if (!::GetTempPathW(MAX_PATH, folder) || !::GetTempFileNameW(folder, L"kvd", 0, file))
+        return false;
     SECURITY_ATTRIBUTES inherit = { sizeof inherit, nullptr, TRUE };
-    HANDLE readEnd = nullptr;
-    HANDLE writeEnd = nullptr;
-    if (!::CreatePipe(&readEnd, &writeEnd, &inherit, 0))
-        return std::string();
-    ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    HANDLE output = ::CreateFileW(file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+        CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
+    if (output == INVALID_HANDLE_VALUE)
+        return false;
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    startup.hStdInput = nullptr;
+    startup.hStdOutput = output;
+    startup.hStdError = output;
     std::wstring commandLine = L"\"" + m_controlToolPath + L"\" " + arguments;
     PROCESS_INFORMATION process = {};
-    const bool started = ::CreateProcessW(m_controlToolPath.c_str(), &commandLine[0], nullptr, nullptr, TRUE,
-        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process) != FALSE;
-    ::CloseHandle(writeEnd);
-    std::string output;
-    if (started)
+    DWORD code = STILL_ACTIVE;
+    if (::CreateProcessW(m_controlToolPath.c_str(), &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+            nullptr, nullptr, &startup, &process))
     {
+        if (::WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
+            ::GetExitCodeProcess(process.hProcess, &code);
+        else
+            ::TerminateProcess(process.hProcess, 1);
+        CloseProcess(process);
         char buffer[4096];
         DWORD read = 0;
-        while (::ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0)
-            output.append(buffer, read);
-        ::WaitForSingleObject(process.hProcess, 30000);
-        CloseProcess(process);
+        ::SetFilePointer(output, 0, nullptr, FILE_BEGIN);
+        while (text && code == 0 && ::ReadFile(output, buffer, sizeof buffer, &read, nullptr) && read > 0)
+            text->append(buffer, read);
     }
-    ::CloseHandle(readEnd);
-    return output;
+    ::CloseHandle(output);
+    ::DeleteFileW(file);
+    return code == 0;
 }

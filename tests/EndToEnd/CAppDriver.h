@@ -2,7 +2,7 @@
 //   CAppDriver - drives the configuration program from outside, as a user does: starts it,
 //                waits for its windows (by class and by the skin item id each control
 //                carries as a window property), clicks and types with SendInput, reads
-//                window texts and check states, takes screenshots, and reads the simulated
+//                window texts and states, takes screenshots, and reads the simulated
 //                keypad through the control tool. The program sits in nested modal loops,
 //                so the driver is a process of its own.
 #pragma once
@@ -50,7 +50,6 @@ public:
     static HWND WaitForItem(HWND top, int itemId, DWORD timeoutMs);
     static bool WaitUntil(bool (*condition)(HWND), HWND wnd, DWORD timeoutMs);
     static std::wstring GetText(HWND wnd);
-    static bool IsChecked(HWND wnd);
     // Visible by its own style, whatever its parent's.
     static bool HasVisibleStyle(HWND wnd);
 
@@ -66,8 +65,9 @@ public:
     // Screen
     static bool SaveScreenshot(const std::wstring& path);
 
-    // Simulated keypad: the control tool's output, or empty when it could not run.
-    std::string RunControlTool(const std::wstring& arguments) const;
+    // Simulated keypad: runs the control tool; true when it ended with 0, its output in
+    // text when one is given.
+    bool RunControlTool(const std::wstring& arguments, std::string* text = nullptr) const;
 
 private:
     bool Launch(PROCESS_INFORMATION& process) const;

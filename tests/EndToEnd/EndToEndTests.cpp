@@ -115,8 +115,8 @@ protected:
         const std::wstring tray = std::wstring(kTrayFolder) + L"KavroVelmoraSysTray.exe";
         ASSERT_TRUE(::CopyFileW(BuildPath(VELMORA_TRAY_STAND_IN).c_str(), tray.c_str(), FALSE));
         ASSERT_TRUE(WriteInstallKey(L"English", kTrayFolder));
-        ASSERT_NE(m_driver.RunControlTool(L"reset"), "");
-        ASSERT_NE(m_driver.RunControlTool(L"present on"), "");
+        ASSERT_TRUE(m_driver.RunControlTool(L"reset"));
+        ASSERT_TRUE(m_driver.RunControlTool(L"present on"));
     }
 
     void TearDown() override
@@ -173,13 +173,11 @@ TEST_F(EndToEnd, MainWindow_ShowsApplyDisabledAndEachTabItsPage)
         ASSERT_NE(heading, nullptr);
         ASSERT_TRUE(CAppDriver::Click(button));
         EXPECT_TRUE(CAppDriver::WaitUntil(&CAppDriver::HasVisibleStyle, heading, 5000));
-        EXPECT_TRUE(CAppDriver::IsChecked(button));
         for (const Tab& other : tabs)
         {
             if (other.button == tab.button)
                 continue;
             EXPECT_FALSE(CAppDriver::HasVisibleStyle(CAppDriver::FindItem(main, other.heading))) << other.screenshot;
-            EXPECT_FALSE(CAppDriver::IsChecked(CAppDriver::FindItem(main, other.button))) << other.screenshot;
         }
         ::Sleep(300);
         EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(tab.screenshot)));
@@ -190,7 +188,7 @@ TEST_F(EndToEnd, MainWindow_ShowsApplyDisabledAndEachTabItsPage)
 
 TEST_F(EndToEnd, NoKeypad_ShowsTheNoticeAndOkEndsTheProgramWithZero)
 {
-    ASSERT_NE(m_driver.RunControlTool(L"present off"), "");
+    ASSERT_TRUE(m_driver.RunControlTool(L"present off"));
     ASSERT_TRUE(m_driver.Start());
     HWND main = m_driver.WaitForWindow(kMainClass, kStartTimeout);
     ASSERT_NE(main, nullptr);
