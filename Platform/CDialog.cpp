@@ -80,29 +80,29 @@ bool CDialog::PreTranslateMessage(MSG* msg)
 
 bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    switch (message)
+    if (message == WM_INITDIALOG) // bool OnInitDialog()
     {
-    case WM_INITDIALOG: // bool OnInitDialog()
         result = OnInitDialog() ? TRUE : FALSE;
         return true;
-    case WM_COMMAND: // void OnOK(), void OnCancel()
-        if (lParam != 0 && HIWORD(wParam) != BN_CLICKED)
-            break;
-        if (LOWORD(wParam) == IDOK)
-        {
-            OnOK();
-            return true;
-        }
-        if (LOWORD(wParam) == IDCANCEL)
-        {
-            OnCancel();
-            return true;
-        }
-        break;
-    default:
-        break;
     }
     return CWnd::OnWndMsg(message, wParam, lParam, result);
+}
+
+bool CDialog::OnCommand(WPARAM wParam, LPARAM lParam) // void OnOK(), void OnCancel()
+{
+    if (lParam != 0 && HIWORD(wParam) != BN_CLICKED)
+        return CWnd::OnCommand(wParam, lParam);
+    if (LOWORD(wParam) == IDOK)
+    {
+        OnOK();
+        return true;
+    }
+    if (LOWORD(wParam) == IDCANCEL)
+    {
+        OnCancel();
+        return true;
+    }
+    return CWnd::OnCommand(wParam, lParam);
 }
 
 bool CDialog::OnInitDialog()

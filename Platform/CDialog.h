@@ -37,6 +37,8 @@ public:
 protected:
     // Implementation
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // IDOK and IDCANCEL reach OnOK and OnCancel; every other command is the derived class's.
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
     // WM_INITDIALOG: true lets the dialog manager set the focus to the first control.
     virtual bool OnInitDialog();
     // IDOK and IDCANCEL commands (Enter and Escape through the dialog manager).

@@ -369,7 +369,15 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProc(message, wParam, lParam);
 }
 
-bool CWnd::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT&)
+bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message != WM_COMMAND || !OnCommand(wParam, lParam))
+        return false;
+    result = 0;
+    return true;
+}
+
+bool CWnd::OnCommand(WPARAM, LPARAM)
 {
     return false;
 }

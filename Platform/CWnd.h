@@ -106,6 +106,8 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The class's message map; true when the message was handled, with its result.
     virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // WM_COMMAND that no child took as its own notification; true when handled here.
+    virtual bool OnCommand(WPARAM wParam, LPARAM lParam);
     // A notification of this control reflected from its parent; true when handled here, in
     // which case the parent does not handle it.
     virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

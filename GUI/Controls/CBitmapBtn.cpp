@@ -193,6 +193,9 @@ bool CBitmapBtn::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
             break;
         OnBlinkTick();
         return true;
+    case BM_GETCHECK: // the checked state, also for a button drawn by its owner
+        result = m_checked ? BST_CHECKED : BST_UNCHECKED;
+        return true;
     default:
         break;
     }

@@ -7,8 +7,23 @@
 #include "GUIMessages.h"
 #include "GUIPanelResource.h"
 
+namespace
+{
+UINT g_listPanelTemplateId = IDD_GUIPANEL;
+}
+
+UINT CListPanel::GetTemplateId()
+{
+    return g_listPanelTemplateId;
+}
+
+void CListPanel::SetTemplateId(UINT templateId)
+{
+    g_listPanelTemplateId = templateId;
+}
+
 CListPanel::CListPanel(CWnd* parent, const CListPanelLevel& level, std::vector<CString>* result, const RECT& screenRect)
-    : CPopupBox(IDD_GUIPANEL, screenRect, parent), m_level(level), m_pResult(result), m_screenRect(screenRect)
+    : CPopupBox(g_listPanelTemplateId, screenRect, parent), m_level(level), m_pResult(result), m_screenRect(screenRect)
 {
     const int border = level.m_settings.m_borderWidth > 0 ? level.m_settings.m_borderWidth : 1;
     m_borderFloor = border / 2;

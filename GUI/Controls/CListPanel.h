@@ -36,6 +36,11 @@ public:
     const CListPanelLevel& GetLevel() const { return m_level; }
     CListPanelList* GetList() const { return m_pList.get(); }
 
+    // The dialog template of every list panel; a program with its own blank template sets it
+    // once at start-up, before any panel opens.
+    static UINT GetTemplateId();
+    static void SetTemplateId(UINT templateId);
+
     // Operations
     // Runs a panel for the level modally: kChosen or kClosed (also when it cannot open).
     static INT_PTR Run(CWnd* parent, const CListPanelLevel& level, std::vector<CString>* result, const RECT& screenRect);

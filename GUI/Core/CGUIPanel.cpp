@@ -44,6 +44,11 @@ bool CGUIPanel::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_DESTROY: // void OnDestroy()
         OnDestroy();
         break;
+    case WM_HELP: // bool OnHelp()
+        if (!OnHelp())
+            break;
+        result = TRUE;
+        return true;
     default:
         break;
     }
@@ -87,6 +92,11 @@ void CGUIPanel::ShapeFromPage()
         m_hRegion = region;
     else
         ::DeleteObject(region);
+}
+
+bool CGUIPanel::OnHelp()
+{
+    return false;
 }
 
 void CGUIPanel::OnPaint()

@@ -41,6 +41,8 @@ protected:
     // Implementation
     // Binds the loaded page's items to the derived class's members.
     virtual void InitItems() = 0;
+    // WM_HELP (F1 on the panel or one of its controls); true when the panel answered it.
+    virtual bool OnHelp();
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     int OnCreate();
     void OnPaint();

@@ -238,6 +238,80 @@ PICTURES = {
 }
 
 
+# The configuration program's main window, its popups and the key-map LEDs.
+def main_background(x, y):
+    if y < 48:
+        return mix((34, 62, 110), (64, 104, 166), x / 880)
+    if y == 48 or y == 49:
+        return (90, 140, 200)
+    if 100 <= y <= 101 and 16 <= x <= 863:
+        return (70, 90, 130)
+    if 510 <= y <= 511 and 16 <= x <= 863:
+        return (70, 90, 130)
+    return mix((24, 28, 38), (40, 46, 62), y / 580)
+
+
+def main_mask(x, y):
+    return BLACK if rounded(880, 580, 20, x, y) else WHITE
+
+
+def popup_background(x, y):
+    if y < 6:
+        return (90, 140, 200)
+    return mix((30, 36, 50), (48, 56, 76), y / 180)
+
+
+def popup_mask(x, y):
+    return BLACK if rounded(400, 180, 14, x, y) else WHITE
+
+
+def preview_background(x, y):
+    if y < 6:
+        return (90, 140, 200)
+    return mix((10, 12, 16), (26, 30, 40), y / 340)
+
+
+def preview_mask(x, y):
+    return BLACK if rounded(520, 340, 16, x, y) else WHITE
+
+
+def keypad_picture(x, y):
+    """The keypad from above: a body with four rows of four keys, the thumb pad on the
+    right and the wheel at the top."""
+    if not rounded(300, 220, 30, x, y):
+        return (10, 12, 16)
+    if 20 <= x < 200 and 40 <= y < 200 and (x - 20) % 45 < 38 and (y - 40) % 40 < 33:
+        return (70, 80, 100)
+    if (x - 250) ** 2 + (y - 140) ** 2 <= 34 ** 2:
+        return (60, 100, 150) if (x - 250) ** 2 + (y - 140) ** 2 > 12 ** 2 else (40, 60, 90)
+    if 235 <= x < 265 and 20 <= y < 80:
+        return (90, 90, 90) if (y // 6) % 2 else (120, 120, 120)
+    return (36, 40, 52)
+
+
+def number_strip(x, y):
+    return (50, 60, 80) if (x // 30) % 2 else (40, 48, 66)
+
+
+def led(colour):
+    def pixel(x, y):
+        return colour if rounded(24, 10, 4, x, y) else (24, 28, 38)
+    return pixel
+
+
+PICTURES.update({
+    "main_bg.bmp": (880, 580, main_background),
+    "main_mask.bmp": (880, 580, main_mask),
+    "popup_bg.bmp": (400, 180, popup_background),
+    "popup_mask.bmp": (400, 180, popup_mask),
+    "preview_bg.bmp": (520, 340, preview_background),
+    "preview_mask.bmp": (520, 340, preview_mask),
+    "preview_keypad.bmp": (300, 220, keypad_picture),
+    "preview_numbers.bmp": (480, 24, number_strip),
+    "keymap_led.bmp": (24, 10, led((90, 230, 120))),
+})
+
+
 def main():
     folder = sys.argv[1]
     os.makedirs(folder, exist_ok=True)

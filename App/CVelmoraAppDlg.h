@@ -1,0 +1,175 @@
+// Classes in this file:
+//   CVelmoraAppDlg - the program's main window: the skinned main page with four tab pages
+//                    and the current-profile page, the start-up checks against the keypad,
+//                    the command dispatch to the page code, changes pending with the Apply
+//                    button, and the reactions to the keypad, the user session and the
+//                    device service's events.
+#pragma once
+
+#include "CGUIPanel.h"
+#include "CListEntry.h"
+#include "IGenDevice.h"
+#include "IKeypadConfig.h"
+#include "IKvEventHandlers.h"
+
+#include <map>
+#include <vector>
+
+class CBitmapBtn;
+class CBitmapItem;
+class CDropdownListItem;
+class CTextItem;
+
+class CVelmoraAppDlg : public CGUIPanel, public IKvKeymapEventHandler, public IKvProfileEventHandler
+{
+public:
+    using Device = IGenDevice<IKeypadConfig*, IKeypadProfile*>;
+
+    // The page flags ShowPage takes.
+    static constexpr int kAssignPage = 1;
+    static constexpr int kProfilesPage = 8;
+    static constexpr int kMacrosPage = 16;
+    static constexpr int kLightingPage = 32;
+    // The macro page's recording state (its other states belong to the macro page).
+    static constexpr int kMacroRecording = 3;
+    // The start-up timer of the failure path and its delay.
+    static constexpr UINT_PTR kStartupTimerId = 1;
+    static constexpr UINT kStartupTimerDelay = 500;
+
+    // The page collections, in loading order.
+    enum tPage
+    {
+        kAssignButtons,
+        kManageProfiles,
+        kManageMacros,
+        kLightingMaintenance,
+        kCurrentProfile,
+        kPageCount
+    };
+
+protected:
+    // Data members
+    HICON m_hIcon = nullptr;
+    IKeypadConfig* m_pConfig;
+    Device** m_ppDevice;
+    // Filled by the assignment page: button number to its drop-down, the entries of the
+    // assignment menu and its "More" and mouse sub-menus, and the thumb pad's labels.
+    std::map<int, CDropdownListItem*> m_assignmentDropdowns;
+    std::vector<CListEntry> m_assignMenuEntries;
+    std::vector<CListEntry> m_moreMenuEntries;
+    std::vector<CListEntry> m_mouseMenuEntries;
+    std::map<int, CBitmapBtn*> m_keymapButtons;
+    std::map<int, CString> m_dpadLabels;
+    int m_macroState = 1;
+    bool m_changesPending = false;
+    CGUIItems m_pages[kPageCount];
+    CGUIItems* m_pCurrentPage = nullptr;
+    UINT_PTR m_startupTimer = 0;
+    // The bound items by item id; an item the pages lack, or of another kind, is absent.
+    std::map<int, CGUIItem*> m_bound;
+
+public:
+    CVelmoraAppDlg(Device** device, IKeypadConfig* config);
+    ~CVelmoraAppDlg() override;
+
+    // Attributes
+    bool HasChangesPending() const { return m_changesPending; }
+    int GetMacroState() const { return m_macroState; }
+    bool IsRecording() const { return m_macroState == kMacroRecording; }
+    CGUIItems& GetPage(tPage page) { return m_pages[page]; }
+    CGUIItems* GetCurrentPage() const { return m_pCurrentPage; }
+    // The flag of the current tab page; 0 before the first ShowPage.
+    int GetCurrentPageFlag() const;
+    UINT_PTR GetStartupTimer() const { return m_startupTimer; }
+    // The bound item of that id when it is of the kind its binding asks for; else null.
+    template <class T>
+    T* Bound(int id) const
+    {
+        auto found = m_bound.find(id);
+        return found == m_bound.end() ? nullptr : dynamic_cast<T*>(found->second);
+    }
+
+    // Operations
+    void ShowPage(int flag);
+    // For BUTTON_KEYMAP_1 .. BUTTON_KEYMAP_8; other ids are ignored.
+    void SelectKeymap(int itemId);
+    void RefreshKeymapButtons();
+    void MarkChanged();
+    void ActivateProfile(IKeypadProfile* profile);
+    void RefreshPages();
+    // The macro page's state 0..3; the macro page switches its controls with it.
+    virtual void SetMacroPageState(int state);
+
+    void OnActiveKeyMapChanged(const GUID* keymapId) override;
+    void OnActiveProfileChanged(const GUID* profileId) override;
+
+protected:
+    // Implementation
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    void InitItems() override;
+    bool OnHelp() override;
+
+    Device* GetDevice() const { return m_ppDevice ? *m_ppDevice : nullptr; }
+    // The item a control's window belongs to: the main page, the current page, then the
+    // current-profile page.
+    CGUIItem* FindCommandItem(HWND wnd) const;
+    void DispatchCommand(int itemId);
+    bool CheckKeypad();
+    void FinishStartup();
+    // Creates the key-map and profile callbacks for this window and connects them.
+    virtual void ConnectDeviceEvents();
+    void FirstRefresh();
+    void ShowVersionTexts();
+    void OnStartupTimer();
+    LRESULT OnDeviceChange(WPARAM event, LPARAM header);
+    void OnSessionChange(WPARAM code);
+    LRESULT OnNcHitTest();
+    void OnDestroy();
+    bool IsRecordingOnMacroPage() const;
+    void SetApplyEnabled(bool enabled);
+    void SetChecked(int itemId, bool checked);
+    bool IsChecked(int itemId) const;
+    void ShowLed(int index, bool show);
+
+    // Apply: writes the whole configuration to the keypad on the device worker.
+    bool Apply();
+
+    // The page code: the assignment, profile, macro and lighting pages fill these in.
+    virtual void BuildAssignmentMenus() {}
+    virtual void RefreshAssignmentTexts() {}
+    virtual void FillProfileList() {}
+    virtual void UpdateUnassignApplicationEntry() {}
+    virtual void FillMacroList() {}
+    virtual void FillCommandLists() {}
+    virtual void SetUpMacroDisplay() {}
+    virtual void SetBrightnessSlider() {}
+    virtual void OpenHelpPage() {}
+    virtual void OpenManual() {}
+    virtual void OpenWebPage(int) {}
+    virtual void RestoreDefaults() {}
+    virtual void NewProfile() {}
+    virtual void ExportProfile() {}
+    virtual void ImportProfile() {}
+    virtual void DeleteProfile() {}
+    virtual void NewMacro() {}
+    virtual void StartRecording() {}
+    virtual void StopRecordingOrPreview() {}
+    virtual void ImportMacro() {}
+    virtual void ExportMacro() {}
+    virtual void DeleteMacro() {}
+    virtual void RenameMacro() {}
+    virtual void SetIgnoreDelay(bool) {}
+    virtual void InsertCommand(int) {}
+    virtual void PlayPreview() {}
+    virtual void SelectFirstEvent() {}
+    virtual void SelectLastEvent() {}
+    virtual void SetInsertDefaultDelay(bool) {}
+    virtual void InsertDelay() {}
+    // The private messages of the pages' controls (handled by the page that owns the
+    // control); the result goes back to the sender.
+    virtual LRESULT OnPageMessage(UINT, WPARAM, LPARAM) { return 0; }
+};

@@ -1,0 +1,58 @@
+#include "CVelmoraWarningDlg.h"
+
+#include "AppItemIds.h"
+#include "AppResource.h"
+#include "CTextItem.h"
+
+CVelmoraWarningDlg::CVelmoraWarningDlg(CWnd* parent, const CString& pageFile, const wchar_t* extraText)
+    : CPopupBox(IDD_VELMORA_POPUP, pageFile, parent), m_pExtraText(extraText)
+{
+}
+
+void CVelmoraWarningDlg::InitItems()
+{
+    m_pHeading = m_items.FindItemOfKind<CTextItem>(TEXT_WARNDLG_HEADING, GUIKIND_TEXTITEM);
+    // The heading holds its translated text, so the extra text follows it in every language.
+    if (m_pHeading && m_pExtraText)
+        m_pHeading->SetText(m_pHeading->GetText() + m_pExtraText);
+}
+
+bool CVelmoraWarningDlg::OnInitDialog()
+{
+    const bool result = CPopupBox::OnInitDialog();
+    if (m_pHeading && !m_message.IsEmpty())
+        m_pHeading->SetText(m_message);
+    return result;
+}
+
+bool CVelmoraWarningDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    // The system menu and Alt+F4 do nothing: the popup closes through its buttons, Enter
+    // or Escape.
+    if (message == WM_SYSCOMMAND)
+    {
+        result = 0;
+        return true;
+    }
+    return CPopupBox::OnWndMsg(message, wParam, lParam, result);
+}
+
+bool CVelmoraWarningDlg::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (lParam == 0)
+        return CPopupBox::OnCommand(wParam, lParam);
+    CGUIItem* item = m_items.FindItemByHwnd(reinterpret_cast<HWND>(lParam));
+    if (!item)
+        return true;
+    if (item->m_id == BUTTON_POPUP_OK)
+    {
+        OnOK();
+        return true;
+    }
+    if (item->m_id == BUTTON_POPUP_CANCEL)
+    {
+        OnCancel();
+        return true;
+    }
+    return CPopupBox::OnCommand(wParam, lParam);
+}

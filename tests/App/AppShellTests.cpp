@@ -1,0 +1,404 @@
+// The main window shell and the two popups, built from the shipped skin pages in this
+// process with a scripted device; no input is sent, the window is driven by its messages.
+#include "AppItemIds.h"
+#include "CBitmapBtn.h"
+#include "CKeymap.h"
+#include "CLangTable.h"
+#include "CSingleInstance.h"
+#include "CSkinResourceList.h"
+#include "CTextItem.h"
+#include "CVelmoraAppApp.h"
+#include "CVelmoraAppDlg.h"
+#include "CVelmoraConfig.h"
+#include "CVelmoraPreviewPopup.h"
+#include "CVelmoraWarningDlg.h"
+#include "ExeFolder.h"
+#include "GUIPageLoader.h"
+#include "Utf8.h"
+#include "Vocabulary.h"
+#include "WindowTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+using Device = IGenDevice<IKeypadConfig*, IKeypadProfile*>;
+
+// A device that answers as a connected keypad whose read succeeds.
+class CScriptedDevice : public Device
+{
+public:
+    bool m_connected = true;
+    bool m_readSucceeds = true;
+    int m_reads = 0;
+    int m_writes = 0;
+
+    bool Initialize(IKeypadConfig*) override { return true; }
+    void Shutdown() override {}
+    bool IsBusy() override { return false; }
+    bool ImportMacro(CString, IKeypadConfig*) override { return false; }
+    bool ExportMacro(CString, CMacro*) override { return false; }
+    bool HasMacro(CMacro*) override { return false; }
+    bool ImportProfile(CString, IKeypadConfig*) override { return false; }
+    bool ExportProfile(CString, IKeypadProfile*) override { return false; }
+    bool HasProfile(IKeypadProfile*) override { return false; }
+    bool EnterCaptureMode() override { return true; }
+    bool LeaveCaptureMode() override { return true; }
+    bool QueryOption(int) override { return false; }
+    bool SyncConfig(IKeypadConfig*, int mode, uint16_t) override
+    {
+        (mode == 1 ? m_reads : m_writes)++;
+        return mode == 1 ? m_readSucceeds : true;
+    }
+    bool IsConnected() override { return m_connected; }
+    bool GetVersionText(CString& out) override
+    {
+        out = L"1.05";
+        return true;
+    }
+    bool QueryOption2(int) override { return false; }
+    bool CheckDevice() override { return true; }
+    int GetProductId() override { return 0x0111; }
+    const wchar_t* GetDisplayName() override { return L"Velmora"; }
+    int GetDeviceProfileCount() override { return 20; }
+    void AddProgressWindow(HWND) override {}
+    void RemoveProgressWindow(HWND) override {}
+    int GetStatus() override { return 0; }
+    bool FinishWrite(IKeypadConfig*) override { return true; }
+    std::vector<CString> GetProfilesWithoutApplication() override { return {}; }
+};
+
+// The main window without the device service's event connections, counting what reaches
+// the page code.
+class CTestMainWindow : public CVelmoraAppDlg
+{
+public:
+    int m_stops = 0;
+    int m_newProfiles = 0;
+
+    CTestMainWindow(Device** device, IKeypadConfig* config) : CVelmoraAppDlg(device, config) {}
+
+    HWND ItemWindow(int id) const
+    {
+        CGUIItem* item = m_items.FindItem(id);
+        for (int page = 0; !item && page < kPageCount; ++page)
+            item = m_pages[page].FindItem(id);
+        return item ? item->m_hWnd : nullptr;
+    }
+    void Click(int id) { SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(ItemWindow(id))); }
+    bool HasVisibleStyle(int id) const
+    {
+        HWND wnd = ItemWindow(id);
+        return wnd && (::GetWindowLongPtrW(wnd, GWL_STYLE) & WS_VISIBLE) != 0;
+    }
+    bool IsItemChecked(int id) const
+    {
+        const CBitmapBtn* button = Bound<CBitmapBtn>(id);
+        return button && button->IsChecked();
+    }
+
+protected:
+    void ConnectDeviceEvents() override {}
+    void StopRecordingOrPreview() override { ++m_stops; }
+    void NewProfile() override { ++m_newProfiles; }
+};
+
+constexpr int kAssignHeading = 131;
+constexpr int kProfilesHeading = 139;
+constexpr int kMacrosHeading = 142;
+constexpr int kLightingHeading = 151;
+constexpr int kCurrentProfileHeading = 150;
+
+class AppShellTest : public testing::Test
+{
+protected:
+    CString m_savedExeFolder;
+    CGUIItems m_languages;
+    CVelmoraConfig m_store;
+    CScriptedDevice m_scripted;
+    Device* m_device = &m_scripted;
+    IKeypadProfile* m_first = nullptr;
+    IKeypadProfile* m_second = nullptr;
+
+    void SetUp() override
+    {
+        m_savedExeFolder = g_exeFolder;
+        CString relative = Utf8ToWide(VELMORA_SKIN_FOLDER);
+        relative.Replace(L'/', L'\\');
+        g_exeFolder = GetModuleFolder() + relative + L"\\";
+        FreeSkinResources();
+        InitVocabularyTables();
+        ASSERT_TRUE(LoadGUIPage(m_languages, L"Language.xml", nullptr));
+        CVelmoraAppApp::ChooseLanguage(0);
+        CSingleInstance::RegisterWindowClass(::GetModuleHandleW(nullptr), nullptr);
+
+        m_first = m_store.CreateProfile(L"First");
+        m_second = m_store.CreateProfile(L"Second");
+        ASSERT_NE(m_first, nullptr);
+        ASSERT_NE(m_second, nullptr);
+        m_first->SetGUID({ 0x11111111, 1, 1, { 1, 1, 1, 1, 1, 1, 1, 1 } });
+        m_second->SetGUID({ 0x22222222, 2, 2, { 2, 2, 2, 2, 2, 2, 2, 2 } });
+        for (int index = 0; index < m_first->GetKeymapCount(); ++index)
+            m_first->GetKeymap(index)->SetGUID(GUID{ 0x33333330u + index, 3, 3, { 3, 3, 3, 3, 3, 3, 3, 3 } });
+        m_store.SetActiveProfile(m_first);
+        m_first->SetCurrentKeymap(m_first->GetKeymap(0));
+    }
+    void TearDown() override
+    {
+        g_pLangTable = nullptr;
+        g_langTables.clear();
+        m_languages.DeleteAll();
+        FreeSkinResources();
+        g_exeFolder = m_savedExeFolder;
+    }
+
+    std::unique_ptr<CTestMainWindow> OpenMainWindow()
+    {
+        auto window = std::make_unique<CTestMainWindow>(&m_device, &m_store);
+        if (!window->Create())
+            return nullptr;
+        window->ShowWindow(SW_SHOWNA);
+        return window;
+    }
+};
+
+TEST_F(AppShellTest, StartsOnTheAssignmentPageWithApplyDisabled)
+{
+    auto window = OpenMainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->GetCurrentPageFlag(), CVelmoraAppDlg::kAssignPage);
+    EXPECT_EQ(m_scripted.m_reads, 1);
+    EXPECT_FALSE(window->HasChangesPending());
+    EXPECT_FALSE(::IsWindowEnabled(window->ItemWindow(BUTTON_APPLY)));
+    EXPECT_TRUE(window->IsWindowEnabled());
+    EXPECT_EQ(window->GetStartupTimer(), 0u);
+    EXPECT_TRUE(window->IsItemChecked(BUTTON_KEYMAP_1));
+    EXPECT_TRUE(window->IsItemChecked(BUTTON_ASSIGNBUTTONS));
+    EXPECT_EQ(window->GetWindowText(), L"Kavro Velmora Configurator");
+    const CTextItem* firmware = window->Bound<CTextItem>(TEXT_FIRMWAREVER);
+    ASSERT_NE(firmware, nullptr);
+    EXPECT_EQ(firmware->GetText(), L"Firmware version: 1.05");
+}
+
+TEST_F(AppShellTest, ShowPage_ShowsExactlyTheChosenPage)
+{
+    auto window = OpenMainWindow();
+    ASSERT_NE(window, nullptr);
+    struct Case
+    {
+        int flag;
+        int tab;
+        int heading;
+        bool currentProfile;
+    };
+    const Case cases[] = {
+        { CVelmoraAppDlg::kProfilesPage, BUTTON_MANAGEPROFILES, kProfilesHeading, false },
+        { CVelmoraAppDlg::kMacrosPage, BUTTON_MANAGEMACROS, kMacrosHeading, false },
+        { CVelmoraAppDlg::kLightingPage, BUTTON_LIGHTINGMAINTENANCE, kLightingHeading, true },
+        { CVelmoraAppDlg::kAssignPage, BUTTON_ASSIGNBUTTONS, kAssignHeading, true },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.flag);
+        window->ShowPage(c.flag);
+        EXPECT_EQ(window->GetCurrentPageFlag(), c.flag);
+        for (const Case& other : cases)
+        {
+            EXPECT_EQ(window->HasVisibleStyle(other.heading), other.flag == c.flag) << other.flag;
+            EXPECT_EQ(window->IsItemChecked(other.tab), other.flag == c.flag) << other.flag;
+        }
+        EXPECT_EQ(window->HasVisibleStyle(kCurrentProfileHeading), c.currentProfile);
+        // The keymap LEDs show only on the assignment page.
+        EXPECT_EQ(window->HasVisibleStyle(BITMAP_KEYMAP1_LED), c.flag == CVelmoraAppDlg::kAssignPage);
+    }
+    // A flag without a page, and the page already shown, change nothing.
+    window->ShowPage(2);
+    EXPECT_EQ(window->GetCurrentPageFlag(), CVelmoraAppDlg::kAssignPage);
+    window->ShowPage(CVelmoraAppDlg::kAssignPage);
+    EXPECT_TRUE(window->HasVisibleStyle(kAssignHeading));
+}
+
+TEST_F(AppShellTest, TabButtonsSwitchPagesAndProfileCommandsActOnlyOnTheProfilePage)
+{
+    auto window = OpenMainWindow();
+    ASSERT_NE(window, nullptr);
+    window->Click(BUTTON_NEWPROFILE);
+    EXPECT_EQ(window->m_newProfiles, 0);
+    window->Click(BUTTON_MANAGEPROFILES);
+    EXPECT_EQ(window->GetCurrentPageFlag(), CVelmoraAppDlg::kProfilesPage);
+    window->Click(BUTTON_LIGHTINGMAINTENANCE);
+    EXPECT_EQ(window->GetCurrentPageFlag(), CVelmoraAppDlg::kLightingPage);
+    window->Click(BUTTON_MANAGEMACROS);
+    EXPECT_EQ(window->GetCurrentPageFlag(), CVelmoraAppDlg::kMacrosPage);
+    // No macro is selected: the macro page starts in its state 0.
+    EXPECT_EQ(window->GetMacroState(), 0);
+}
+
+TEST_F(AppShellTest, WhileRecordingOnlyTheStopButtonActs)
+{
+    auto window = OpenMainWindow();
+    ASSERT_NE(window, nullptr);
+    window->ShowPage(CVelmoraAppDlg::kMacrosPage);
+    window->SetMacroPageState(CVelmoraAppDlg::kMacroRecording);
+    window->Click(BUTTON_MANAGEPROFILES);
+    window->Click(BUTTON_APPLY);
+    window->Click(BUTTON_INSERT_DELAY);
+    window->Click(BUTTON_OK);
+    EXPECT_EQ(window->GetCurrentPageFlag(), CVelmoraAppDlg::kMacrosPage);
+    EXPECT_FALSE(window->HasChangesPending());
+    EXPECT_TRUE(window->IsWindowVisible());
+    EXPECT_EQ(m_scripted.m_writes, 0);
+    // Enter and Escape reach the dialog as IDOK and IDCANCEL: ignored while recording.
+    window->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    window->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(window->IsWindowVisible());
+    window->Click(BUTTON_MACRO_RECORD_STOP);
+    EXPECT_EQ(window->m_stops, 1);
+
+    window->SetMacroPageState(1);
+    window->Click(BUTTON_MANAGEPROFILES);
+    EXPECT_EQ(window->GetCurrentPageFlag(), CVelmoraAppDlg::kProfilesPage);
+}
+
+TEST_F(AppShellTest, SelectingTheCurrentKeymapLeavesPendingAsItWas)
+{
+    auto window = OpenMainWindow();
+    ASSERT_NE(window, nullptr);
+    window->SelectKeymap(BUTTON_KEYMAP_1);
+    EXPECT_FALSE(window->HasChangesPending());
+    EXPECT_FALSE(::IsWindowEnabled(window->ItemWindow(BUTTON_APPLY)));
+
+    window->Click(BUTTON_KEYMAP_1 + 2);
+    EXPECT_TRUE(window->HasChangesPending());
+    EXPECT_TRUE(::IsWindowEnabled(window->ItemWindow(BUTTON_APPLY)));
+    EXPECT_EQ(m_first->GetCurrentKeymap(), m_first->GetKeymap(2));
+    EXPECT_TRUE(window->IsItemChecked(BUTTON_KEYMAP_1 + 2));
+    EXPECT_FALSE(window->IsItemChecked(BUTTON_KEYMAP_1));
+    EXPECT_TRUE(window->HasVisibleStyle(BITMAP_KEYMAP1_LED + 2));
+    EXPECT_FALSE(window->HasVisibleStyle(BITMAP_KEYMAP1_LED));
+
+    // Selecting it again changes nothing further; an id outside the key maps is ignored.
+    window->SelectKeymap(BUTTON_KEYMAP_1 + 2);
+    window->SelectKeymap(BUTTON_KEYMAP_8 + 1);
+    EXPECT_EQ(m_first->GetCurrentKeymap(), m_first->GetKeymap(2));
+}
+
+TEST_F(AppShellTest, DeviceEventsForTheActiveOrAnUnknownProfileChangeNothing)
+{
+    auto window = OpenMainWindow();
+    ASSERT_NE(window, nullptr);
+    GUID id = GUID_NULL;
+    window->OnActiveProfileChanged(m_first->GetGUID(&id));
+    const GUID unknown = { 0x99999999, 9, 9, { 9, 9, 9, 9, 9, 9, 9, 9 } };
+    window->OnActiveProfileChanged(&unknown);
+    window->OnActiveKeyMapChanged(&unknown);
+    EXPECT_EQ(m_store.GetActiveProfile(), m_first);
+    EXPECT_EQ(m_first->GetCurrentKeymap(), m_first->GetKeymap(0));
+    EXPECT_FALSE(window->HasChangesPending());
+
+    window->OnActiveProfileChanged(m_second->GetGUID(&id));
+    EXPECT_EQ(m_store.GetActiveProfile(), m_second);
+    EXPECT_NE(m_second->GetCurrentKeymap(), nullptr);
+    EXPECT_TRUE(window->HasChangesPending());
+}
+
+TEST_F(AppShellTest, AKeymapEventSelectsThatKeymapOfTheActiveProfile)
+{
+    auto window = OpenMainWindow();
+    ASSERT_NE(window, nullptr);
+    window->OnActiveKeyMapChanged(&m_first->GetKeymap(5)->GetGUID());
+    EXPECT_EQ(m_first->GetCurrentKeymap(), m_first->GetKeymap(5));
+    EXPECT_TRUE(window->IsItemChecked(BUTTON_KEYMAP_1 + 5));
+}
+
+TEST_F(AppShellTest, WithoutTheKeypadTheWindowIsDisabledBeforeTheNoticeTimer)
+{
+    struct Case
+    {
+        const char* what;
+        bool connected;
+        bool readSucceeds;
+    };
+    const Case cases[] = { { "no keypad", false, true }, { "first read failed", true, false } };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        m_scripted.m_connected = c.connected;
+        m_scripted.m_readSucceeds = c.readSucceeds;
+        auto window = OpenMainWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_FALSE(window->IsWindowEnabled());
+        EXPECT_EQ(window->GetStartupTimer(), CVelmoraAppDlg::kStartupTimerId);
+    }
+}
+
+TEST_F(AppShellTest, WithoutAnActiveProfileTheFirstBecomesActive)
+{
+    m_store.SetActiveProfile(nullptr);
+    auto window = OpenMainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(m_store.GetActiveProfile(), m_first);
+    EXPECT_EQ(window->GetStartupTimer(), 0u);
+}
+
+TEST_F(AppShellTest, WarningHeading_TakesTheExtraTextOrTheMessage)
+{
+    struct Case
+    {
+        const char* what;
+        int language;
+        const wchar_t* extra;
+        const wchar_t* message;
+        const wchar_t* expectedStart;
+        const wchar_t* expectedEnd;
+    };
+    const Case cases[] = {
+        { "neither", 0, nullptr, L"", L"No Kavro Velmora keypad was found.", L"again." },
+        { "extra text", 0, L": First", L"", L"No Kavro Velmora keypad", L"again.: First" },
+        { "extra text in French", 3, L": First", L"", L"Aucun clavier", L"programme.: First" },
+        { "message wins", 0, L": First", L"Another text", L"Another text", L"Another text" },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        CVelmoraAppApp::ChooseLanguage(c.language);
+        CVelmoraWarningDlg popup(nullptr, L"NoMousePopup.xml", c.extra);
+        popup.SetMessage(c.message);
+        ASSERT_TRUE(popup.Create());
+        ASSERT_NE(popup.GetHeading(), nullptr);
+        const CString text = popup.GetHeading()->GetText();
+        EXPECT_EQ(text.Left(static_cast<int>(wcslen(c.expectedStart))), c.expectedStart);
+        EXPECT_EQ(text.Right(static_cast<int>(wcslen(c.expectedEnd))), c.expectedEnd);
+    }
+}
+
+TEST_F(AppShellTest, WarningPopup_EndsWithOkOrCancelAndIgnoresOtherWindows)
+{
+    CVelmoraWarningDlg popup(nullptr, L"NoMousePopup.xml");
+    ASSERT_TRUE(popup.Create());
+    popup.ShowWindow(SW_SHOWNA);
+    HWND ok = popup.GetItems().FindItem(BUTTON_POPUP_OK)->m_hWnd;
+    popup.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(popup.IsWindowVisible());
+    popup.SendMessage(WM_COMMAND, MAKEWPARAM(1234, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDesktopWindow()));
+    EXPECT_TRUE(popup.IsWindowVisible());
+    popup.SendMessage(WM_COMMAND, MAKEWPARAM(BUTTON_POPUP_OK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
+    EXPECT_FALSE(popup.IsWindowVisible());
+}
+
+TEST_F(AppShellTest, PreviewOfNoProfileOpensAndCloses)
+{
+    CVelmoraPreviewPopup popup(nullptr, nullptr, &m_store);
+    ASSERT_TRUE(popup.Create());
+    popup.ShowWindow(SW_SHOWNA);
+    EXPECT_TRUE(popup.IsWindowVisible());
+    EXPECT_NE(popup.GetKeypadPicture(), nullptr);
+    EXPECT_NE(popup.GetNumberStrip(), nullptr);
+    CGUIItem* ok = popup.GetItems().FindItem(BUTTON_POPUP_OK);
+    ASSERT_NE(ok, nullptr);
+    popup.SendMessage(WM_COMMAND, MAKEWPARAM(BUTTON_POPUP_OK, BN_CLICKED), reinterpret_cast<LPARAM>(ok->m_hWnd));
+    EXPECT_FALSE(popup.IsWindowVisible());
+}
+}

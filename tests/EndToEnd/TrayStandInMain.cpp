@@ -1,0 +1,18 @@
+// Stands in for the tray program in the start-up tests: it holds the tray program's
+// single-instance mutex, by which the tests see that it runs, until the tests set the stop
+// event (or a minute has passed).
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    HANDLE running = ::CreateMutexW(nullptr, FALSE, L"VelmoraSysTray");
+    HANDLE stop = ::CreateEventW(nullptr, TRUE, FALSE, L"VelmoraEndToEndTrayStop");
+    if (stop)
+    {
+        ::WaitForSingleObject(stop, 60000);
+        ::CloseHandle(stop);
+    }
+    if (running)
+        ::CloseHandle(running);
+    return 0;
+}
