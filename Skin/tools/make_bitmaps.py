@@ -148,6 +148,21 @@ def stage_box(edge):
     return pixel
 
 
+def slider_track(x, y):
+    """The brightness slider's track: a dark bar with a groove along its middle."""
+    if 8 <= y <= 11:
+        return (20, 24, 32) if 2 <= x <= 157 else (60, 70, 90)
+    return (36, 42, 56)
+
+
+def slider_thumb(face, edge):
+    def pixel(x, y):
+        if x in (0, 11) or y in (0, 19):
+            return edge
+        return face
+    return pixel
+
+
 PICTURES = {
     "gallery_bg.bmp": (720, 320, background),
     "gallery_mask.bmp": (720, 320, mask),
@@ -175,6 +190,9 @@ PICTURES = {
     "key_glyph_o.bmp": (20, 14, key_glyph((255, 255, 0))),
     "key_glyph_d.bmp": (20, 14, key_glyph((120, 230, 120))),
     "key_glyph_mask.bmp": (20, 14, key_glyph_mask),
+    "slider_track.bmp": (160, 20, slider_track),
+    "slider_thumb_n.bmp": (12, 20, slider_thumb((150, 160, 180), (60, 70, 90))),
+    "slider_thumb_o.bmp": (12, 20, slider_thumb((250, 210, 60), (120, 90, 20))),
 }
 
 
