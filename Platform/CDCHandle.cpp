@@ -121,6 +121,13 @@ bool CDCHandle::StretchBlt(int x, int y, int width, int height, HDC source, int 
     return m_hDC && ::StretchBlt(m_hDC, x, y, width, height, source, sx, sy, sw, sh, rop) != FALSE;
 }
 
+bool CDCHandle::AlphaBlend(int x, int y, int width, int height, HDC source, int sx, int sy, int sw, int sh, BYTE alpha)
+{
+    const BLENDFUNCTION blend = { AC_SRC_OVER, 0, alpha, 0 };
+    return m_hDC && source && width > 0 && height > 0 &&
+        ::AlphaBlend(m_hDC, x, y, width, height, source, sx, sy, sw, sh, blend) != FALSE;
+}
+
 void CDCHandle::FillSolidRect(const RECT& rect, COLORREF color)
 {
     if (!m_hDC)

@@ -43,6 +43,8 @@ public:
 
     bool BitBlt(int x, int y, int width, int height, HDC source, int sx, int sy, DWORD rop);
     bool StretchBlt(int x, int y, int width, int height, HDC source, int sx, int sy, int sw, int sh, DWORD rop);
+    // Blends the source over this DC with one alpha for every pixel (0 transparent, 255 opaque).
+    bool AlphaBlend(int x, int y, int width, int height, HDC source, int sx, int sy, int sw, int sh, BYTE alpha);
     void FillSolidRect(const RECT& rect, COLORREF color);
     bool FillRect(const RECT& rect, HBRUSH brush);
     bool Rectangle(const RECT& rect);

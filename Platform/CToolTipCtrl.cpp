@@ -89,3 +89,38 @@ void CToolTipCtrl::UpdateTipText(HWND window, UINT_PTR id, const wchar_t* text)
     TTTOOLINFOW info = RectToolInfo(window, id, text);
     SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
+
+TTTOOLINFOW CToolTipCtrl::TrackingToolInfo(HWND window, HWND tool, const wchar_t* text)
+{
+    TTTOOLINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE;
+    info.hwnd = window;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = const_cast<wchar_t*>(text ? text : L"");
+    return info;
+}
+
+bool CToolTipCtrl::AddTrackingTool(HWND window, HWND tool, const wchar_t* text)
+{
+    if (!m_hWnd || !window || !tool)
+        return false;
+    TTTOOLINFOW info = TrackingToolInfo(window, tool, text);
+    return SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+}
+
+void CToolTipCtrl::UpdateTrackingText(HWND window, HWND tool, const wchar_t* text)
+{
+    if (!m_hWnd || !window || !tool)
+        return;
+    TTTOOLINFOW info = TrackingToolInfo(window, tool, text);
+    SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void CToolTipCtrl::TrackActivate(HWND window, HWND tool, bool active)
+{
+    if (!m_hWnd || !window || !tool)
+        return;
+    TTTOOLINFOW info = TrackingToolInfo(window, tool, nullptr);
+    SendMessage(TTM_TRACKACTIVATE, active ? TRUE : FALSE, reinterpret_cast<LPARAM>(&info));
+}

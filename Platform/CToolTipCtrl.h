@@ -30,7 +30,15 @@ public:
     void RelayEvent(const MSG* msg);
     int GetToolCount() const { return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT)); }
 
+    // Tracking tools: the tip of the tool window (identified by handle, owned by window)
+    // shows only while activated, at the screen point TrackPosition gives.
+    bool AddTrackingTool(HWND window, HWND tool, const wchar_t* text);
+    void UpdateTrackingText(HWND window, HWND tool, const wchar_t* text);
+    void TrackActivate(HWND window, HWND tool, bool active);
+    void TrackPosition(int x, int y) { SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(x, y)); }
+
 private:
     TTTOOLINFOW ToolInfo(HWND tool, const wchar_t* text) const;
     static TTTOOLINFOW RectToolInfo(HWND window, UINT_PTR id, const wchar_t* text);
+    static TTTOOLINFOW TrackingToolInfo(HWND window, HWND tool, const wchar_t* text);
 };

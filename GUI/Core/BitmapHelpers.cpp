@@ -14,11 +14,6 @@ namespace
 // Rectangles are turned into a region and combined into the result in batches of this size.
 constexpr size_t kRectanglesPerBatch = 2000;
 
-bool IsWhite(uint32_t pixel)
-{
-    return (pixel & 0x00FFFFFFu) == 0x00FFFFFFu;
-}
-
 // Collects rectangles and combines them into one region a batch at a time.
 class CRegionBuilder
 {
@@ -77,9 +72,10 @@ private:
             m_failed = true;
     }
 };
-}
 
-HRGN CreateRegionFromBitmap(HBITMAP bitmap)
+// The region of every pixel of the bitmap that is not a key pixel: pure white, or with
+// keyedByCorner the colour of the top-left pixel.
+HRGN RegionWithoutKeyPixels(HBITMAP bitmap, bool keyedByCorner)
 {
     BITMAP info = {};
     if (!bitmap || ::GetObjectW(bitmap, sizeof(info), &info) != sizeof(info) || info.bmWidth <= 0 ||
@@ -107,16 +103,18 @@ HRGN CreateRegionFromBitmap(HBITMAP bitmap)
 
     // The DIB section is top-down with 32-bit pixels: rows need no padding.
     const auto* row = static_cast<const uint32_t*>(bits);
+    const uint32_t key = keyedByCorner ? (row[0] & 0x00FFFFFFu) : 0x00FFFFFFu;
+    auto isKey = [key](uint32_t pixel) { return (pixel & 0x00FFFFFFu) == key; };
     CRegionBuilder builder;
     for (int y = 0; y < height; ++y, row += width)
     {
         int x = 0;
         while (x < width)
         {
-            while (x < width && IsWhite(row[x]))
+            while (x < width && isKey(row[x]))
                 ++x;
             const int start = x;
-            while (x < width && !IsWhite(row[x]))
+            while (x < width && !isKey(row[x]))
                 ++x;
             if (x > start)
                 builder.Add(start, y, x, y + 1);
@@ -124,12 +122,28 @@ HRGN CreateRegionFromBitmap(HBITMAP bitmap)
     }
     return builder.Finish();
 }
+}
+
+HRGN CreateRegionFromBitmap(HBITMAP bitmap)
+{
+    return RegionWithoutKeyPixels(bitmap, false);
+}
+
+HRGN CreateRegionWithoutCornerColour(HBITMAP bitmap)
+{
+    return RegionWithoutKeyPixels(bitmap, true);
+}
 
 bool CopyBitmapSection(CBitmap& target, HDC dc, const CBitmap& source, int left, int top, int right, int bottom)
 {
+    return CopyBitmapSection(target, dc, source.GetHandle(), left, top, right, bottom);
+}
+
+bool CopyBitmapSection(CBitmap& target, HDC dc, HBITMAP source, int left, int top, int right, int bottom)
+{
     const int width = right - left;
     const int height = bottom - top;
-    if (source.IsNull() || width <= 0 || height <= 0)
+    if (!source || width <= 0 || height <= 0)
         return false;
     CBitmap section;
     if (!section.CreateCompatibleBitmap(dc, width, height))

@@ -28,6 +28,14 @@
 #include "Utf8.h"
 #include "Vocabulary.h"
 
+#include "CAPMSlider.h"
+#include "CDMarker.h"
+#include "CDropdownColorButton.h"
+#include "CSliderHMulti.h"
+#include "CSliderTrack.h"
+#include "CVertSlider.h"
+#include "ListDrawing.h"
+
 #include <cstring>
 #include <map>
 #include <memory>
@@ -701,6 +709,194 @@ CGUIItem* BuildMacroDisplay(const pugi::xml_node& element, CWnd* owner, CGUIItem
     return display.release();
 }
 
+// The sliders, the level marker and the colour button.
+
+// Sets the item id on a window whose item record stays without it (tracks, thumbs).
+void SetItemIdProperty(HWND wnd, int id)
+{
+    if (wnd)
+        ::SetPropW(wnd, kItemIdProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(id)));
+}
+
+// The SLIDERTRACK named by trackid, or null.
+CSliderTrack* TrackOf(const pugi::xml_node& element, const CGUIItems& items)
+{
+    if (!HasAttribute(element, "trackid"))
+        return nullptr;
+    return items.FindItemOfKind<CSliderTrack>(GetGUIItemId(Attribute(element, "trackid")), GUIKIND_SLIDERTRACK);
+}
+
+// The area a thumb runs over: its RECT, else the whole track.
+CRect ThumbArea(const pugi::xml_node& element, int id, const CSliderTrack* track)
+{
+    CRect rect = Rect(element, id);
+    if (rect.IsRectEmpty() && track)
+        track->GetClientRect(&rect);
+    return rect;
+}
+
+CGUIItem* BuildSliderTrack(const pugi::xml_node& element, CWnd* owner, CGUIItems&)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    CRect fillRect;
+    COLORREF fill = 0xFFFFFF;
+    COLORREF back = 0;
+    const bool hasFill = FillInfo(element, fillRect, fill, back);
+    auto track = std::make_unique<CSliderTrack>(fill, back);
+    track->m_id = id;
+    const CRect rect = Rect(element, id);
+    if (!track->CreateTrack(rect.left, rect.top, rect.Width(), rect.Height(), owner))
+        return nullptr;
+    track->SetPicture(Picture(element, id, "SBMN"), Picture(element, id, "SBMM"));
+    if (hasFill)
+        track->SetFill(fillRect);
+    FinishItem(*track, id, GUIKIND_SLIDERTRACK, nullptr, owner);
+    SetItemIdProperty(track->m_hWnd, id);
+    return track.release();
+}
+
+CGUIItem* BuildVertSlider(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    CSliderTrack* track = TrackOf(element, items);
+    CWnd* parent = track ? static_cast<CWnd*>(track) : owner;
+    auto slider = std::make_unique<CVertSlider>();
+    slider->m_id = id;
+    slider->SetToolTipEnabled(TooltipEnabled(element));
+    if (!slider->CreateThumb(DIBPicture(element, id, "SBMN"), parent, DIBPicture(element, id, "SBMO"),
+            DIBPicture(element, id, "SBMM"), false, ThumbArea(element, id, track)))
+        return nullptr;
+    slider->SetToolTip(TooltipPrefix(element), Attribute(element, "tooltip"), TooltipPosition(element));
+    FinishItem(*slider, id, GUIKIND_VERTSLIDER, slider->m_hWnd, parent);
+    return slider.release();
+}
+
+CGUIItem* BuildSliderGroup(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    std::vector<int> thumbIds;
+    const pugi::xml_node stages = element.child("STAGES");
+    for (pugi::xml_node stage = stages.child("STAGE"); stage; stage = stage.next_sibling("STAGE"))
+    {
+        const int thumbId = GetGUIItemId(Utf8ToWide(stage.child_value()).Trim());
+        if (thumbId >= 0)
+            thumbIds.push_back(thumbId);
+    }
+    CSliderTrack* track = TrackOf(element, items);
+    CWnd* parent = track ? static_cast<CWnd*>(track) : owner;
+    const CRect area = ThumbArea(element, id, track);
+    auto group = std::make_unique<CSliderHMulti>(static_cast<int>(thumbIds.size()));
+    for (int i = 0; i < group->GetCount(); ++i)
+    {
+        CPHSlider& thumb = *group->GetSlider(i);
+        thumb.m_id = thumbIds[static_cast<size_t>(i)];
+        thumb.SetMultiplier(Multiplier(element));
+        thumb.SetToolTipEnabled(TooltipEnabled(element));
+        if (!thumb.CreateThumb(DIBPicture(element, id, "SBMN"), parent, DIBPicture(element, id, "SBMO"), nullptr, false, area))
+            continue;
+        thumb.SetToolTip(TooltipPrefix(element), Attribute(element, "tooltip"), TooltipPosition(element));
+        FinishItem(thumb, thumb.m_id, GUIKIND_NONE, thumb.m_hWnd, parent);
+    }
+    group->Enable(Boolean(element, "interactive", true));
+    FinishItem(*group, id, GUIKIND_SLIDERHMULTI, nullptr, owner);
+    return group.release();
+}
+
+CGUIItem* BuildStageSlider(const pugi::xml_node& element, CWnd* owner, CGUIItems& items)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    CBitmapItem* host = HasAttribute(element, "trackid")
+        ? items.FindItemOfKind<CBitmapItem>(GetGUIItemId(Attribute(element, "trackid")), GUIKIND_BITMAPITEM)
+        : nullptr;
+    CWnd* parent = host ? static_cast<CWnd*>(host) : owner;
+    auto slider = std::make_unique<CAPMSlider>();
+    slider->m_id = id;
+    const CRect rect = Rect(element, id);
+    if (!slider->CreateTrack(rect.left, rect.top, rect.Width(), rect.Height(), parent))
+        return nullptr;
+    slider->SetTickerBitmaps(DIBPicture(element, id, "SBMN"), DIBPicture(element, id, "SBMO"));
+    if (host)
+        slider->SetOverlay(host->m_pBitmap, rect);
+    if (HasAttribute(element, "tooltip"))
+        slider->SetItemToolTipText(Attribute(element, "tooltip"));
+    slider->SetFreeTickers(!Boolean(element, "exclusive", true));
+    slider->SetDefaultStages();
+    FinishItem(*slider, id, GUIKIND_APMSLIDER, slider->m_hWnd, parent);
+    return slider.release();
+}
+
+CGUIItem* BuildMarker(const pugi::xml_node& element, CWnd* owner, CGUIItems&)
+{
+    const int id = ItemId(element);
+    if (id < 0)
+        return nullptr;
+    auto marker = std::make_unique<CDMarker>();
+    marker->m_id = id;
+    if (!marker->Create(Rect(element, id), owner))
+        return nullptr;
+    marker->SetBitmaps(Picture(element, id, "SBMN"), Picture(element, id, "MARK"));
+    FinishItem(*marker, id, GUIKIND_DMARKER, marker->m_hWnd, owner);
+    return marker.release();
+}
+
+// The colour button's attributes and the drop-down colour slots they fill.
+struct ColourSlotAttribute
+{
+    const char* attribute;
+    int slot;
+};
+
+const ColourSlotAttribute kColourButtonColours[] = {
+    { "fontclr", LISTCLR_FONT },
+    { "fontclrhi", LISTCLR_FONT_HI },
+    { "backclr", LISTCLR_BACK },
+    { "backclrhi", LISTCLR_BACK_HI },
+    { "bdrclr", LISTCLR_BORDER },
+    { "disbbackclr", LISTCLR_BACK_DISABLED },
+    { "disbbdrclr", LISTCLR_BORDER_DISABLED },
+    { "disbfontclr", LISTCLR_FONT_DISABLED },
+};
+
+CGUIItem* BuildColourButton(const pugi::xml_node& element, CWnd* owner, CGUIItems&)
+{
+    // The lighting page's colour button has no vocabulary name: it is found by its control id.
+    int id = ItemId(element);
+    if (id < 0)
+        id = kUnnamedColorButtonId;
+    ListColourSet colours = ColourSet(element);
+    colours.emplace(LISTCLR_FONT, RGB(255, 255, 255));
+    for (const ColourSlotAttribute& entry : kColourButtonColours)
+    {
+        COLORREF colour = 0;
+        if (Colour(element, entry.attribute, colour))
+            colours[entry.slot] = colour;
+    }
+    auto button = std::make_unique<CDropdownColorButton>();
+    button->SetColourSet(colours);
+    button->SetBorderWidth(Integer(element, "bdrwidth", 1));
+    button->SetHasArrow(Boolean(element, "hasarrow", true));
+    if (!button->CreateButton(Rect(element.child("CBOX"), id), owner, static_cast<UINT>(id)))
+        return nullptr;
+    if (HasAttribute(element, "tooltip"))
+        button->SetToolTipText(Attribute(element, "tooltip"));
+    if (CBitmap* mask = Picture(element, id, "SBMM"))
+    {
+        HRGN region = CreateRegionFromBitmap(*mask);
+        if (region && !button->SetWindowRgn(region, true))
+            ::DeleteObject(region);
+    }
+    FinishItem(*button, id, GUIKIND_DROPDOWNCOLOR, button->m_hWnd, owner);
+    return button.release();
+}
+
 struct BuilderEntry
 {
     const char* element;
@@ -726,6 +922,12 @@ const BuilderEntry kBuilders[] = {
     { "PROGRESSPANELITEM", BuildProgressPanel },
     { "LISTCTRL", BuildListCtrl },
     { "MACRODISPLAY", BuildMacroDisplay },
+    { "SLIDERTRACK", BuildSliderTrack },
+    { "VSLIDER", BuildVertSlider },
+    { "HSLIDERM", BuildSliderGroup },
+    { "HSLIDERMAPM", BuildStageSlider },
+    { "DMARKER", BuildMarker },
+    { "COMBOCOLOR", BuildColourButton },
 };
 }
 

@@ -21,6 +21,13 @@ const CLangOverride* FindOverride(int id, const char* name)
     return g_pLangTable->FindItemOverride(id, Utf8ToWide(name));
 }
 
+CString PictureName(const pugi::xml_node& node, int id, const char* child)
+{
+    if (const CLangOverride* replacement = FindOverride(id, child))
+        return replacement->GetText();
+    return ChildText(node, child);
+}
+
 int DecimalOf(const CString& text)
 {
     return static_cast<int>(std::wcstol(text.GetString(), nullptr, 10));
@@ -136,11 +143,7 @@ bool Colour(const pugi::xml_node& node, const char* name, COLORREF& colour)
 
 CBitmap* Picture(const pugi::xml_node& node, int id, const char* child)
 {
-    CString name;
-    if (const CLangOverride* replacement = FindOverride(id, child))
-        name = replacement->GetText();
-    else
-        name = ChildText(node, child);
+    const CString name = PictureName(node, id, child);
     if (name.IsEmpty())
         return nullptr;
     CBitmap* picture = FindSkinPicture(name.GetString());
@@ -244,5 +247,42 @@ CString ApplyCase(const CString& text, int caseMode)
     else if (caseMode == kCaseLower)
         result.MakeLower();
     return result;
+}
+
+int TooltipPosition(const pugi::xml_node& node)
+{
+    const CString value = Attribute(node, "ttpos");
+    switch (value.IsEmpty() ? L'L' : value[0])
+    {
+    case L'R':
+        return kTipRight;
+    case L'T':
+        return kTipTop;
+    case L'B':
+        return kTipBottom;
+    default:
+        return kTipLeft;
+    }
+}
+
+CString TooltipPrefix(const pugi::xml_node& node)
+{
+    return Attribute(node, "ttprefix");
+}
+
+int Multiplier(const pugi::xml_node& node)
+{
+    return Integer(node, "multiplier", 1);
+}
+
+bool TooltipEnabled(const pugi::xml_node& node)
+{
+    return Boolean(node, "ttenabled", true);
+}
+
+HBITMAP DIBPicture(const pugi::xml_node& node, int id, const char* child)
+{
+    const CString name = PictureName(node, id, child);
+    return name.IsEmpty() ? nullptr : FindSkinDIB(name.GetString());
 }
 }

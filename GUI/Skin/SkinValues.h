@@ -71,4 +71,21 @@ CVScrollValues VScroll(const pugi::xml_node& node, bool* present = nullptr);
 bool FillInfo(const pugi::xml_node& node, CRect& rect, COLORREF& fill, COLORREF& back);
 // A text as shown: translated through the active language, then the case mode applied.
 CString ApplyCase(const CString& text, int caseMode);
+
+// The slider tooltips' values. Position codes of ttpos, where the tip stands beside the thumb.
+constexpr int kTipLeft = 0;
+constexpr int kTipRight = 1;
+constexpr int kTipTop = 2;
+constexpr int kTipBottom = 3;
+// ttpos: first character R, T or B; anything else, and an absent attribute, left.
+int TooltipPosition(const pugi::xml_node& node);
+// ttprefix: the text shown before a slider's value; empty when absent.
+CString TooltipPrefix(const pugi::xml_node& node);
+// multiplier: a decimal integer, 1 when absent.
+int Multiplier(const pugi::xml_node& node);
+// ttenabled: true when absent.
+bool TooltipEnabled(const pugi::xml_node& node);
+// A picture child loaded as a DIB section (the sliders' pictures): the override for
+// (id, child) first; null when absent or the file does not load. The store owns it.
+HBITMAP DIBPicture(const pugi::xml_node& node, int id, const char* child);
 }

@@ -188,6 +188,21 @@ def macro_delay(face, back):
     return pixel
 
 
+def slider_track(x, y):
+    """The brightness slider's track: a dark bar with a groove along its middle."""
+    if 8 <= y <= 11:
+        return (20, 24, 32) if 2 <= x <= 157 else (60, 70, 90)
+    return (36, 42, 56)
+
+
+def slider_thumb(face, edge):
+    def pixel(x, y):
+        if x in (0, 11) or y in (0, 19):
+            return edge
+        return face
+    return pixel
+
+
 def macro_mouse(body, back):
     # A mouse button event: a mouse with its left button marked.
     def pixel(x, y):
@@ -235,6 +250,9 @@ PICTURES = {
     "macro_delay_sel.bmp": (20, 14, macro_delay((255, 230, 90), (0, 0, 0))),
     "macro_mouse.bmp": (20, 14, macro_mouse((200, 200, 210), (0, 0, 0))),
     "macro_mouse_sel.bmp": (20, 14, macro_mouse((255, 230, 90), (0, 0, 0))),
+    "slider_track.bmp": (160, 20, slider_track),
+    "slider_thumb_n.bmp": (12, 20, slider_thumb((150, 160, 180), (60, 70, 90))),
+    "slider_thumb_o.bmp": (12, 20, slider_thumb((250, 210, 60), (120, 90, 20))),
 }
 
 
