@@ -12,6 +12,7 @@ namespace
 const wchar_t kInstallationKey[] = L"Software\\Kavro\\Velmora";
 // ShellExecuteW reports success by a value above 32.
 constexpr INT_PTR kShellExecuteSucceeded = 32;
+constexpr UINT kTerminatedExitCode = 1;
 
 struct HandleCloser
 {
@@ -114,13 +115,12 @@ bool CPcManager::TerminateConfigProgram()
     const DWORD processId = FindProcess(kConfigProgramName);
     if (processId == 0)
         return false;
-    CHandle process(::OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, processId));
+    CHandle process(::OpenProcess(PROCESS_TERMINATE, FALSE, processId));
     if (!process)
         return false;
-    DWORD exitCode = 0;
-    if (!::GetExitCodeProcess(process.get(), &exitCode))
-        return false;
-    return ::TerminateProcess(process.get(), exitCode) != FALSE;
+    // Not the running process's exit code: STILL_ACTIVE would tell anyone who asks after
+    // the end that it still runs.
+    return ::TerminateProcess(process.get(), kTerminatedExitCode) != FALSE;
 }
 
 bool CPcManager::EnableDebugPrivilege()
