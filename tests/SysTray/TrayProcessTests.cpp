@@ -3,6 +3,7 @@
 #include "CDaskSysTrayDlg.h"
 #include "CTrayNotifyIcon.h"
 #include "ExeFolder.h"
+#include "SysTrayResource.h"
 #include "TrayServiceSupport.h"
 #include "Utf8.h"
 #include "WindowTestSupport.h"
@@ -155,6 +156,67 @@ void EndProcesses(const wchar_t* exeName)
     }
     ::CloseHandle(snapshot);
 }
+
+int CountProcesses(const wchar_t* exeName)
+{
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    int count = 0;
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry))
+        count += ::lstrcmpiW(entry.szExeFile, exeName) == 0 ? 1 : 0;
+    ::CloseHandle(snapshot);
+    return count;
+}
+
+// Points the installation's "InstallDir" at a folder for one test and puts back what was
+// there before.
+class CInstallFolder
+{
+    HKEY m_key = nullptr;
+    bool m_hadValue = false;
+    std::wstring m_previous;
+
+public:
+    explicit CInstallFolder(const std::wstring& folder)
+    {
+        if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Kavro\\Velmora", 0, nullptr, 0,
+                KEY_READ | KEY_SET_VALUE, nullptr, &m_key, nullptr) != ERROR_SUCCESS)
+        {
+            m_key = nullptr;
+            return;
+        }
+        wchar_t previous[MAX_PATH] = {};
+        DWORD size = sizeof(previous) - sizeof(wchar_t);
+        m_hadValue = ::RegQueryValueExW(m_key, L"InstallDir", nullptr, nullptr, reinterpret_cast<BYTE*>(previous),
+                         &size) == ERROR_SUCCESS;
+        m_previous = previous;
+        Write(folder);
+    }
+    ~CInstallFolder()
+    {
+        if (!m_key)
+            return;
+        if (m_hadValue)
+            Write(m_previous);
+        else
+            ::RegDeleteValueW(m_key, L"InstallDir");
+        ::RegCloseKey(m_key);
+    }
+    CInstallFolder(const CInstallFolder&) = delete;
+    CInstallFolder& operator=(const CInstallFolder&) = delete;
+
+    bool IsSet() const { return m_key != nullptr; }
+
+private:
+    void Write(const std::wstring& folder)
+    {
+        ::RegSetValueExW(m_key, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+            static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+    }
+};
 
 class TrayProgram : public testing::Test
 {
@@ -374,4 +436,37 @@ TEST_F(TrayProgram, TheForegroundProgramActivatesTheProfileLinkedToIt)
     }, 16000)) << "foreground: " << ::GetForegroundWindow() << ", own window: " << own;
     EXPECT_TRUE(WindowTest::PumpUntil([&] { return NoticeShown(); }, 3000));
     ::DestroyWindow(own);
+}
+
+TEST_F(TrayProgram, LoadStartsTheConfigurationProgramFromTheInstallFolderUnlessItRuns)
+{
+    // The folder ends in a backslash, which the tray drops before making it its working folder.
+    CInstallFolder install(GetModuleFolder().Str());
+    ASSERT_TRUE(install.IsSet());
+    StartTray();
+    ASSERT_TRUE(::PostMessageW(m_window, WM_COMMAND, ID_LOAD_VELMORA, 0));
+    ASSERT_TRUE(WindowTest::PumpUntil([] { return IsProcessRunning(L"KavroVelmoraConfig.exe"); }, 10000));
+    ASSERT_TRUE(::PostMessageW(m_window, WM_COMMAND, ID_LOAD_VELMORA, 0));
+    WindowTest::PumpFor(2000);
+    EXPECT_EQ(CountProcesses(L"KavroVelmoraConfig.exe"), 1);
+    EXPECT_TRUE(m_tray.IsRunning());
+}
+
+TEST_F(TrayProgram, ASingleClickOpensTheMenuAndADoubleClickOpensTheProgramInstead)
+{
+    CInstallFolder install(GetModuleFolder().Str());
+    ASSERT_TRUE(install.IsSet());
+    StartTray();
+    const auto menuShown = [&] { return FindProcessWindow(m_tray.Id(), L"#32768", nullptr, true) != nullptr; };
+    ASSERT_TRUE(::PostMessageW(m_window, CTrayNotifyIcon::kCallbackMessage, CTrayNotifyIcon::kIconId, WM_LBUTTONDOWN));
+    ASSERT_TRUE(::PostMessageW(m_window, CTrayNotifyIcon::kCallbackMessage, CTrayNotifyIcon::kIconId, WM_LBUTTONDBLCLK));
+    EXPECT_TRUE(WindowTest::PumpUntil([] { return IsProcessRunning(L"KavroVelmoraConfig.exe"); }, 10000));
+    WindowTest::PumpFor(::GetDoubleClickTime() + 1000);
+    EXPECT_FALSE(menuShown()) << "the double click also opened the menu";
+
+    ASSERT_TRUE(::PostMessageW(m_window, CTrayNotifyIcon::kCallbackMessage, CTrayNotifyIcon::kIconId, WM_LBUTTONDOWN));
+    ASSERT_TRUE(WindowTest::PumpUntil(menuShown, ::GetDoubleClickTime() + 3000)) << "a single click opened no menu";
+    HWND menuWindow = FindProcessWindow(m_tray.Id(), L"#32768", nullptr, true);
+    ::PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(WindowTest::PumpUntil([&] { return !menuShown(); }, 5000));
 }
