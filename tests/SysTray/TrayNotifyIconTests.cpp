@@ -2,9 +2,13 @@
 #include "SysTrayResource.h"
 #include "WindowTestSupport.h"
 
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -101,4 +105,71 @@ TEST_F(TrayIcon, FailsWithoutAnOwnerWindow)
 {
     EXPECT_FALSE(m_icon.Create(nullptr, L"Kavro Velmora", m_image));
     EXPECT_FALSE(m_icon.IsAdded());
+}
+
+namespace
+{
+// Records the icon's callback messages the shell sends its owner.
+class CCallbackOwner : public CWnd
+{
+public:
+    std::vector<LPARAM> mouseMessages;
+
+protected:
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message == CTrayNotifyIcon::kCallbackMessage && wParam == CTrayNotifyIcon::kIconId)
+        {
+            mouseMessages.push_back(lParam);
+            return true;
+        }
+        return CWnd::OnWndMsg(message, wParam, lParam, result);
+    }
+};
+
+bool IsTrayProgramRunning()
+{
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return true;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    bool found = false;
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more && !found; more = ::Process32NextW(snapshot, &entry))
+        found = ::lstrcmpiW(entry.szExeFile, L"KavroVelmoraSysTray.exe") == 0;
+    ::CloseHandle(snapshot);
+    return found;
+}
+
+bool Contains(const std::vector<LPARAM>& messages, LPARAM message)
+{
+    return std::find(messages.begin(), messages.end(), message) != messages.end();
+}
+}
+
+// A real click on the icon in the notification area reaches the owner as the callback.
+TEST(TrayIconShell, AClickOnTheIconReachesItsOwner)
+{
+    // The tray program's own process tests may run meanwhile: with its icon there first, the
+    // test's icon would not be the first in the area.
+    if (IsTrayProgramRunning())
+        GTEST_SKIP() << "the tray program runs; its icon comes first";
+    CCallbackOwner owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"tray icon owner", WS_POPUP, RECT{}, nullptr, nullptr));
+    CTrayNotifyIcon icon;
+    ASSERT_TRUE(icon.Create(&owner, L"Kavro Velmora", ::LoadIconW(nullptr, IDI_APPLICATION)));
+    // A desktop shell's area, or the one Wine shows in a window of its own without one.
+    HWND tray = ::FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (!tray || !::IsWindowVisible(tray))
+        tray = ::FindWindowW(L"__winex11_standalone_tray", nullptr);
+    if (!tray || !::IsWindowVisible(tray))
+        GTEST_SKIP() << "no notification area window on this display";
+    WindowTest::PumpFor(300);
+    // The only icon is the first, a small icon with a two-pixel border on each side.
+    const int iconSize = ::GetSystemMetrics(SM_CXSMICON) + 4;
+    const POINT centre = { iconSize / 2, iconSize / 2 };
+    ASSERT_TRUE(WindowTest::ClickAt(tray, centre));
+    EXPECT_TRUE(WindowTest::PumpUntil([&] { return Contains(owner.mouseMessages, WM_LBUTTONUP); }, 3000))
+        << "messages: " << owner.mouseMessages.size();
+    EXPECT_TRUE(Contains(owner.mouseMessages, WM_LBUTTONDOWN));
 }
