@@ -8,8 +8,6 @@
 
 namespace
 {
-constexpr LONG kKeypadProductId = 0x0111;
-constexpr DWORD kContextAll = 0x17;
 constexpr DWORD kPropertyApplication = 0x80000002;
 constexpr DWORD kPropertyFlags = 0x80000003;
 // The application property holds 128 UTF-16 units; one more keeps the text terminated.
@@ -22,69 +20,54 @@ constexpr WORD kProfileNoticeBit = 0x4;
 
 CDeviceManager::CDeviceManager()
 {
-    if (FAILED(CoCreateInstance(CLSID_DeviceService, nullptr, kContextAll, IID_IDeviceList,
-            reinterpret_cast<void**>(m_deviceList.Receive()))))
-        return;
-    for (LONG i = 0;; ++i)
-    {
-        CComPtr<IDevice> item;
-        if (FAILED(m_deviceList->Item(i, item.Receive())))
-            return;
-        CComPtr<IDeviceIdentity> identity;
-        LONG vendor = 0;
-        LONG product = 0;
-        if (FAILED(item.QueryInterface(IID_IDeviceIdentity, identity)) ||
-            FAILED(identity->GetIds(&vendor, &product)) || product != kKeypadProductId)
-            continue;
-        m_device = item;
-        if (FAILED(m_device->GetManager(IID_IProfileManager, reinterpret_cast<IUnknown**>(m_profileManager.Receive()))))
-            m_profileManager.Release();
-        return;
-    }
+    if (m_device &&
+        FAILED(m_device->GetManager(IID_IProfileManager, reinterpret_cast<IUnknown**>(m_profileManager.Receive()))))
+        m_profileManager.Release();
 }
 
 CDeviceManager::~CDeviceManager()
 {
     m_profileManager.Release();
-    m_device.Release();
-    m_deviceList.Release();
 }
 
-bool CDeviceManager::GetProfileSettings(std::vector<_Profile_Setting_>& settings) const
+template <class Visit>
+bool CDeviceManager::ForEachProfile(Visit visit) const
 {
-    settings.clear();
     if (!IsUsable())
         return false;
     for (LONG i = 0;; ++i)
     {
         CComPtr<IProfile> profile;
         if (FAILED(m_profileManager->Item(i, profile.Receive())))
-            break;
+            return false;
+        CString name;
+        if (ReadServiceName(profile.Get(), name) && visit(profile, name))
+            return true;
+    }
+}
+
+bool CDeviceManager::GetProfileSettings(std::vector<_Profile_Setting_>& settings) const
+{
+    settings.clear();
+    ForEachProfile([&](const CComPtr<IProfile>& profile, const CString& name) {
         _Profile_Setting_ setting;
-        if (!ReadServiceName(profile.Get(), setting.name))
-            continue;
+        setting.name = name;
         bool propertiesFound = false;
         ReadProperties(profile.Get(), setting, propertiesFound);
         if (propertiesFound)
             settings.push_back(setting);
-    }
+        return false;
+    });
     return !settings.empty();
 }
 
 bool CDeviceManager::GetProfileNames(CStringArray& names) const
 {
     names.RemoveAll();
-    if (!IsUsable())
+    ForEachProfile([&](const CComPtr<IProfile>&, const CString& name) {
+        names.Add(name);
         return false;
-    for (LONG i = 0;; ++i)
-    {
-        CComPtr<IProfile> profile;
-        if (FAILED(m_profileManager->Item(i, profile.Receive())))
-            break;
-        CString name;
-        if (ReadServiceName(profile.Get(), name))
-            names.Add(name);
-    }
+    });
     return !names.IsEmpty();
 }
 
@@ -183,20 +166,12 @@ std::unique_ptr<CEventConnection> CDeviceManager::CreateLaunchAppEventConnection
 
 bool CDeviceManager::FindProfile(const CString& name, CComPtr<IProfile>& profile) const
 {
-    if (!IsUsable())
-        return false;
-    for (LONG i = 0;; ++i)
-    {
-        CComPtr<IProfile> item;
-        if (FAILED(m_profileManager->Item(i, item.Receive())))
+    return ForEachProfile([&](const CComPtr<IProfile>& item, const CString& itemName) {
+        if (itemName.Compare(name) != 0)
             return false;
-        CString itemName;
-        if (ReadServiceName(item.Get(), itemName) && itemName.Compare(name) == 0)
-        {
-            profile = item;
-            return true;
-        }
-    }
+        profile = item;
+        return true;
+    });
 }
 
 bool CDeviceManager::ReadProperties(IProfile* profile, _Profile_Setting_& setting, bool& propertiesFound)

@@ -6,6 +6,7 @@
 
 #include "CComPtr.h"
 #include "CEventConnection.h"
+#include "CKvCallbacks.h"
 #include "CLed.h"
 #include "CString.h"
 #include "CStringArray.h"
@@ -16,18 +17,16 @@
 #include <memory>
 #include <vector>
 
-class CDeviceManager
+class CDeviceManager : public CKvDevice
 {
     // Data members
-    CComPtr<IDeviceList> m_deviceList;
-    CComPtr<IDevice> m_device;
     CComPtr<IProfileManager> m_profileManager;
 
 public:
-    // Finds the keypad (product id 0x0111) among the service's devices; without the service
-    // or the keypad every operation reports false.
+    // Finds the keypad (product id 0x0111) among the service's devices, as the device layer
+    // does; without the service or the keypad every operation reports false.
     CDeviceManager();
-    virtual ~CDeviceManager();
+    ~CDeviceManager() override;
     CDeviceManager(const CDeviceManager&) = delete;
     CDeviceManager& operator=(const CDeviceManager&) = delete;
 
@@ -64,6 +63,10 @@ private:
     static constexpr int kNormalMode = 1;
 
     bool IsUsable() const { return m_device && m_profileManager; }
+    // Calls visit(profile, name) for every profile in service order until it returns true;
+    // true when it did.
+    template <class Visit>
+    bool ForEachProfile(Visit visit) const;
     bool FindProfile(const CString& name, CComPtr<IProfile>& profile) const;
     // Fills the record's application and flags from the profile's properties; true when
     // both reads succeeded.

@@ -1,20 +1,16 @@
 // Classes in this file:
-//   IProfileEventHandler   - told when the keypad's active profile changed.
+//   IProfileEventHandler   - told when the keypad's active profile changed (the device
+//                            layer's profile handler).
 //   ILaunchAppEventHandler - asked to launch an application a keypad key names.
 //   IMacroEventHandler     - told that an on-the-fly recording is to be given up.
 // The tray's hidden dialog implements all three; the calls arrive on its thread.
 #pragma once
 
+#include "IKvEventHandlers.h"
+
 #include <windows.h>
 
-class IProfileEventHandler
-{
-public:
-    virtual void OnActiveProfileChanged(const GUID* profileId) = 0;
-
-protected:
-    ~IProfileEventHandler() = default;
-};
+using IProfileEventHandler = IKvProfileEventHandler;
 
 class ILaunchAppEventHandler
 {

@@ -1,31 +1,16 @@
 // Classes in this file:
-//   CProfileEventSink   - receives the service's profile events for a handler.
+//   CProfileEventSink   - receives the service's profile events for a handler (the device
+//                         layer's profile sink).
 //   CLaunchAppEventSink - receives the service's launch requests for a handler.
-// Both count their references like the device layer's sinks; a sink whose handler is gone
-// (null) takes the event and does nothing.
+// A sink whose handler is gone (null) takes the event and does nothing.
 #pragma once
 
+#include "CKvEventSinks.h"
 #include "DeviceService.h"
 #include "IKvUnknownImpl.h"
 #include "TrayEventHandlers.h"
 
-class CProfileEventSink : public IKvUnknownImpl<_IProfileManagerEvents>
-{
-    IProfileEventHandler* m_handler;
-
-public:
-    explicit CProfileEventSink(IProfileEventHandler* handler)
-        : IKvUnknownImpl(IID__IProfileManagerEvents), m_handler(handler) {}
-
-    void DetachHandler() { m_handler = nullptr; }
-
-    STDMETHODIMP OnActiveProfileChanged(const GUID* profileId) override
-    {
-        if (m_handler)
-            m_handler->OnActiveProfileChanged(profileId);
-        return S_OK;
-    }
-};
+using CProfileEventSink = CKvProfileEventSink;
 
 class CLaunchAppEventSink : public IKvUnknownImpl<_IApplicationEvent>
 {

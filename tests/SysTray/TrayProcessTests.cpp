@@ -243,8 +243,8 @@ protected:
         CoUninitialize();
     }
 
-    // Starts the tray and waits for its window and its two connections.
-    void StartTray()
+    // Starts the tray and waits for its window and, unless told not to, its two connections.
+    void StartTray(bool waitForConnections = true)
     {
         m_sinksBefore = m_service.SinkCount();
         ASSERT_TRUE(m_tray.Start(TrayPath())) << "cannot start " << Narrow(TrayPath());
@@ -252,6 +252,8 @@ protected:
             m_window = FindProcessWindow(m_tray.Id(), L"#32770", CDaskSysTrayDlg::kWindowTitle, false);
             return m_window != nullptr;
         }, kStartMs)) << "the tray's window did not come";
+        if (!waitForConnections)
+            return;
         ASSERT_TRUE(WindowTest::PumpUntil([&] { return m_service.SinkCount() == m_sinksBefore + 2; }, kStartMs))
             << Narrow(m_service.Dump());
     }
@@ -469,4 +471,37 @@ TEST_F(TrayProgram, ASingleClickOpensTheMenuAndADoubleClickOpensTheProgramInstea
     HWND menuWindow = FindProcessWindow(m_tray.Id(), L"#32768", nullptr, true);
     ::PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(WindowTest::PumpUntil([&] { return !menuShown(); }, 5000));
+}
+
+TEST_F(TrayProgram, TheSystemMenusAboutItemOpensTheAboutBoxAndCloseEndsTheProgram)
+{
+    StartTray();
+    ASSERT_TRUE(::PostMessageW(m_window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0));
+    HWND about = nullptr;
+    ASSERT_TRUE(WindowTest::PumpUntil([&] {
+        about = FindProcessWindow(m_tray.Id(), L"#32770", L"About DaskSysTray", true);
+        return about != nullptr;
+    }, 5000)) << "no About box";
+    wchar_t version[64] = {};
+    ::GetDlgItemTextW(about, IDC_ABOUT_VERSION, version, 64);
+    EXPECT_STREQ(version, L"DaskSysTray, Version 1.0");
+    ASSERT_TRUE(::PostMessageW(about, WM_COMMAND, IDOK, 0));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !::IsWindow(about); }, 5000));
+    EXPECT_TRUE(m_tray.IsRunning());
+
+    // Any other system command gets the default handling: SC_CLOSE closes the dialog.
+    ASSERT_TRUE(::PostMessageW(m_window, WM_SYSCOMMAND, SC_CLOSE, 0));
+    EXPECT_EQ(m_tray.Wait(15000), 0);
+    EXPECT_TRUE(WindowTest::PumpUntil([&] { return m_service.SinkCount() == m_sinksBefore; }, 5000));
+}
+
+TEST_F(TrayProgram, APollConnectsOnceTheServiceFindsTheKeypad)
+{
+    ASSERT_HRESULT_SUCCEEDED(m_service.Control()->SetPresent(0));
+    StartTray(false);
+    WindowTest::PumpFor(1500);
+    EXPECT_EQ(m_service.SinkCount(), m_sinksBefore) << "connected without the keypad";
+    ASSERT_HRESULT_SUCCEEDED(m_service.Control()->SetPresent(1));
+    EXPECT_TRUE(WindowTest::PumpUntil([&] { return m_service.SinkCount() == m_sinksBefore + 2; }, 8000))
+        << "the poll did not connect";
 }

@@ -1,5 +1,7 @@
 #include "TrayServiceSupport.h"
 
+#include "ServiceClient.h"
+
 #include <objbase.h>
 
 #include <cstring>
@@ -9,24 +11,6 @@ namespace
 {
 constexpr DWORD kPropertyApplication = 0x80000002;
 constexpr DWORD kPropertyFlags = 0x80000003;
-
-std::wstring Take(LPWSTR text)
-{
-    std::wstring copy = text ? text : L"";
-    CoTaskMemFree(text);
-    return copy;
-}
-
-CComPtr<IDevice> Keypad()
-{
-    CComPtr<IDeviceList> list;
-    CComPtr<IDevice> device;
-    if (FAILED(CoCreateInstance(CLSID_DeviceService, nullptr, CLSCTX_ALL, IID_IDeviceList,
-            reinterpret_cast<void**>(list.Receive()))))
-        return device;
-    list->Item(0, device.Receive());
-    return device;
-}
 
 CComPtr<IProfileProperties> Properties(IProfile* profile)
 {
@@ -56,7 +40,7 @@ void TrayService::Restore()
 CComPtr<IProfileManager> TrayService::Profiles() const
 {
     CComPtr<IProfileManager> profiles;
-    CComPtr<IDevice> device = Keypad();
+    CComPtr<IDevice> device = FindKeypad();
     if (device)
         device->GetManager(IID_IProfileManager, reinterpret_cast<IUnknown**>(profiles.Receive()));
     return profiles;
@@ -71,7 +55,7 @@ CComPtr<IProfile> TrayService::FindProfile(const std::wstring& name) const
         if (FAILED(profiles->Item(i, profile.Receive())))
             break;
         LPWSTR text = nullptr;
-        if (SUCCEEDED(profile->GetName(&text)) && Take(text) == name)
+        if (SUCCEEDED(profile->GetName(&text)) && TakeText(text) == name)
             return profile;
     }
     return CComPtr<IProfile>();
@@ -115,12 +99,12 @@ std::wstring TrayService::ActiveName() const
     LPWSTR text = nullptr;
     if (!profiles || FAILED(profiles->GetActive(active.Receive())) || FAILED(active->GetName(&text)))
         return std::wstring();
-    return Take(text);
+    return TakeText(text);
 }
 
 bool TrayService::SetMode(LONG mode)
 {
-    CComPtr<IDevice> device = Keypad();
+    CComPtr<IDevice> device = FindKeypad();
     CComPtr<IDeviceMode> deviceMode;
     return device && SUCCEEDED(device->GetManager(IID_IDeviceMode, reinterpret_cast<IUnknown**>(deviceMode.Receive()))) &&
         SUCCEEDED(deviceMode->SetMode(mode));
@@ -148,7 +132,7 @@ std::wstring TrayService::Dump() const
     LPWSTR text = nullptr;
     if (!m_control || FAILED(m_control->DumpState(&text)))
         return std::wstring();
-    return Take(text);
+    return TakeText(text);
 }
 
 std::wstring TrayService::CallLog() const
@@ -156,7 +140,7 @@ std::wstring TrayService::CallLog() const
     LPWSTR text = nullptr;
     if (!m_control || FAILED(m_control->GetCallLog(&text)))
         return std::wstring();
-    return Take(text);
+    return TakeText(text);
 }
 
 int TrayService::SinkCount() const
