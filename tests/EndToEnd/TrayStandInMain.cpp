@@ -5,8 +5,9 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    HANDLE running = ::CreateMutexW(nullptr, FALSE, L"VelmoraSysTray");
+    // The stop event comes first: whoever sees the mutex can always stop the stand-in.
     HANDLE stop = ::CreateEventW(nullptr, TRUE, FALSE, L"VelmoraEndToEndTrayStop");
+    HANDLE running = ::CreateMutexW(nullptr, FALSE, L"VelmoraSysTray");
     if (stop)
     {
         ::WaitForSingleObject(stop, 60000);

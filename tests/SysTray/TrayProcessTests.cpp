@@ -231,6 +231,9 @@ protected:
         ASSERT_HRESULT_SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
         EndProcesses(L"KavroVelmoraSysTray.exe");
         ASSERT_TRUE(m_service.Reset());
+        // The sinks of programs that ended before (earlier tests) are dropped by the service
+        // within seconds; the counts these tests compare start from none.
+        ASSERT_TRUE(WindowTest::PumpUntil([&] { return m_service.SinkCount() == 0; }, 15000)) << Narrow(m_service.Dump());
     }
 
     void TearDown() override
