@@ -2,6 +2,7 @@
 // device service. Every case starts from the same state: the installation's registry key
 // with English and a stand-in tray program, the keypad present in its factory state.
 #include "CAppDriver.h"
+#include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -79,13 +80,15 @@ bool IsTrayRunning()
 
 void StopTray()
 {
-    HANDLE stop = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, kTrayStop);
-    if (!stop)
-        return;
-    ::SetEvent(stop);
-    ::CloseHandle(stop);
-    for (int i = 0; i < 100 && IsTrayRunning(); ++i)
-        ::Sleep(50);
+    if (HANDLE stop = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, kTrayStop))
+    {
+        ::SetEvent(stop);
+        ::CloseHandle(stop);
+        for (int i = 0; i < 100 && IsTrayRunning(); ++i)
+            ::Sleep(50);
+    }
+    // A tray program that another test started (the real one has no stop event) ends too.
+    WindowTest::EndProcesses(L"KavroVelmoraSysTray.exe");
 }
 
 bool IsEnabled(HWND wnd)

@@ -1,7 +1,30 @@
 #include "WindowTestSupport.h"
 
+#include <tlhelp32.h>
+
 namespace WindowTest
 {
+void EndProcesses(const wchar_t* exeName)
+{
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry))
+    {
+        if (::lstrcmpiW(entry.szExeFile, exeName) != 0)
+            continue;
+        HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+        if (!process)
+            continue;
+        ::TerminateProcess(process, 1);
+        ::WaitForSingleObject(process, 5000);
+        ::CloseHandle(process);
+    }
+    ::CloseHandle(snapshot);
+}
+
 namespace
 {
 void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0)

@@ -29,4 +29,6 @@ bool SaveScreenshot(const wchar_t* path);
 
 // The colour of a screen pixel as the window shows it (CLR_INVALID on failure).
 COLORREF ScreenPixel(HWND wnd, POINT clientPoint);
+// Ends every process of this program file name (a test's leftovers) and waits for each.
+void EndProcesses(const wchar_t* exeName);
 }

@@ -136,27 +136,6 @@ bool IsProcessRunning(const wchar_t* exeName)
     return found;
 }
 
-void EndProcesses(const wchar_t* exeName)
-{
-    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return;
-    PROCESSENTRY32W entry = {};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry))
-    {
-        if (::lstrcmpiW(entry.szExeFile, exeName) != 0)
-            continue;
-        HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
-        if (!process)
-            continue;
-        ::TerminateProcess(process, 1);
-        ::WaitForSingleObject(process, 5000);
-        ::CloseHandle(process);
-    }
-    ::CloseHandle(snapshot);
-}
-
 int CountProcesses(const wchar_t* exeName)
 {
     HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -229,7 +208,7 @@ protected:
     void SetUp() override
     {
         ASSERT_HRESULT_SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-        EndProcesses(L"KavroVelmoraSysTray.exe");
+        WindowTest::EndProcesses(L"KavroVelmoraSysTray.exe");
         ASSERT_TRUE(m_service.Reset());
         // The sinks of programs that ended before (earlier tests) are dropped by the service
         // within seconds; the counts these tests compare start from none.
@@ -239,8 +218,8 @@ protected:
     void TearDown() override
     {
         StopTray();
-        EndProcesses(L"KavroVelmoraConfig.exe");
-        EndProcesses(L"TrayLaunchTarget.exe");
+        WindowTest::EndProcesses(L"KavroVelmoraConfig.exe");
+        WindowTest::EndProcesses(L"TrayLaunchTarget.exe");
         m_service.Restore();
         m_service.Reset();
         CoUninitialize();
