@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs everything the build and the tests need on a Debian 12 machine (run as root):
 # the MinGW-w64 cross compilers, widl, Wine with 32-bit support, Xvfb, CMake, Python (the
-# build generates the skin's data files with it), and the source packages of pugixml and
-# GoogleTest, which the build compiles with MinGW.
+# build generates the skin's data files with it), the fonts (Wine's own for window frames and
+# dialogs, and one freely licensed family covering Latin, Cyrillic, Chinese, Japanese and
+# Korean, which the build copies into the skin's fonts\ folder), and the source packages of
+# pugixml and GoogleTest, which the build compiles with MinGW.
 # Safe to run again: every step checks first whether it is already done.
 set -euo pipefail
 
@@ -15,6 +17,7 @@ packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine32 wine64 libwine-dev
     xvfb x11-utils imagemagick
+    fonts-wine fonts-wqy-microhei fonts-dejavu-core
 )
 
 if [ "$(id -u)" -ne 0 ]; then

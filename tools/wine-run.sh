@@ -42,6 +42,17 @@ create_prefix() {
         fi
         touch "$prefix/.velmora-ready"
     fi
+    # Wine's dialog and menu fonts hold no Chinese, Japanese or Korean glyphs: link them to
+    # the set-up's font family that does, so window frames and menus show every language.
+    if [ ! -f "$prefix/.velmora-fonts" ]; then
+        local face
+        for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI" Arial; do
+            "$wine_loader" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+                /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f \
+                >>"$prefix.init.log" 2>&1 </dev/null || echo "wine-run: could not link the font for $face" >&2
+        done
+        touch "$prefix/.velmora-fonts"
+    fi
     flock -u 9
     exec 9>&-
 }

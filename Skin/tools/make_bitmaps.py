@@ -3,6 +3,7 @@
 
 Every picture is drawn here from a few shapes and colours, so the skin's look is readable
 source rather than binary files."""
+import math
 import os
 import struct
 import sys
@@ -227,14 +228,16 @@ PICTURES = {
     "stage_frame_sel.bmp": (100, 70, stage_frame((240, 200, 60))),
     "stage_box.bmp": (60, 22, stage_box((120, 120, 120))),
     "stageSelected.bmp": (60, 22, stage_box((240, 200, 60))),
-    "button_n.bmp": (120, 32, button((70, 90, 130), (45, 60, 95), (110, 140, 190))),
-    "button_o.bmp": (120, 32, button((100, 140, 200), (70, 105, 160), (170, 200, 240))),
-    "button_d.bmp": (120, 32, button((30, 45, 80), (50, 70, 110), (90, 120, 170))),
-    "button_ds.bmp": (120, 32, button((80, 80, 80), (60, 60, 60), (100, 100, 100))),
+    "button_n.bmp": (120, 32, button((66, 76, 98), (44, 51, 67), (96, 108, 134))),
+    "button_o.bmp": (120, 32, button((84, 120, 170), (52, 80, 124), (120, 180, 240))),
+    "button_d.bmp": (120, 32, button((34, 82, 140), (64, 150, 230), (120, 180, 240))),
+    "button_ds.bmp": (120, 32, button((48, 50, 56), (38, 40, 45), (66, 68, 74))),
+    "button_c.bmp": (120, 32, button((50, 120, 190), (34, 82, 140), (150, 200, 250))),
     "button_round_mask.bmp": (120, 32, round_button_mask),
     "check_n.bmp": (24, 24, check((40, 50, 70), False)),
     "check_o.bmp": (24, 24, check((70, 90, 130), False)),
     "check_d.bmp": (24, 24, check((40, 110, 70), True)),
+    "check_ds.bmp": (24, 24, check((46, 48, 54), False)),
     "panel_picture.bmp": (220, 120, panel_picture),
     "list_check_n.bmp": (14, 14, list_check(False)),
     "list_check_d.bmp": (14, 14, list_check(True)),
@@ -256,78 +259,144 @@ PICTURES = {
 }
 
 
-# The configuration program's main window, its popups and the key-map LEDs.
+# The configuration program's look: one dark slate theme with a blue accent, shared by the
+# main window, every popup, the keypad pictures, the LEDs and the manual's pictures.
+SLATE_TOP = (30, 35, 46)
+SLATE_BOTTOM = (18, 21, 28)
+ACCENT = (64, 150, 230)
+ACCENT_DARK = (34, 82, 140)
+KEY_FACE = (58, 66, 84)
+KEY_EDGE = (96, 108, 134)
+BODY = (38, 43, 55)
+BODY_EDGE = (78, 88, 110)
+
+
+def panel_background(width, height, header=6):
+    """A window's background: a blue accent band on top and a slate gradient below, with a
+    thin lighter line inside the rounded outline."""
+    def pixel(x, y):
+        if y < header:
+            return mix(ACCENT, ACCENT_DARK, x / max(width - 1, 1))
+        if not rounded(width - 4, height - 4, 12, x - 2, y - 2):
+            return BODY_EDGE
+        return mix(SLATE_TOP, SLATE_BOTTOM, y / height)
+    return pixel
+
+
+def panel_mask(width, height, radius=14):
+    """The window region of a shaped panel: black inside the rounded rectangle."""
+    return lambda x, y: BLACK if rounded(width, height, radius, x, y) else WHITE
+
+
+def add_popup(name, width, height):
+    """Adds NAME_bg.bmp and NAME_mask.bmp, a shaped popup's background and mask of one size.
+    Pages of popups of other sizes call this with their own name and size."""
+    PICTURES[name + "_bg.bmp"] = (width, height, panel_background(width, height))
+    PICTURES[name + "_mask.bmp"] = (width, height, panel_mask(width, height))
+
+
 def main_background(x, y):
     if y < 48:
-        return mix((34, 62, 110), (64, 104, 166), x / 880)
-    if y == 48 or y == 49:
-        return (90, 140, 200)
-    if 100 <= y <= 101 and 16 <= x <= 863:
-        return (70, 90, 130)
-    if 510 <= y <= 511 and 16 <= x <= 863:
-        return (70, 90, 130)
-    return mix((24, 28, 38), (40, 46, 62), y / 580)
+        return mix((28, 58, 104), ACCENT_DARK, x / 880)
+    if y in (48, 49):
+        return ACCENT
+    if y in (100, 101) and 16 <= x <= 863 or y in (510, 511) and 16 <= x <= 863:
+        return (52, 62, 84)
+    if not rounded(876, 576, 18, x - 2, y - 2):
+        return BODY_EDGE
+    return mix(SLATE_TOP, SLATE_BOTTOM, y / 580)
 
 
-def main_mask(x, y):
-    return BLACK if rounded(880, 580, 20, x, y) else WHITE
+# The keypad seen from above, drawn at any size from one layout in units of a 560 by 380
+# picture: 16 keys in four rows of four, the wheel (up, button, down) at the top right and
+# the thumb pad with its eight directions below it.
+KEYPAD_WIDTH = 560
+KEYPAD_HEIGHT = 380
+KEY_ORIGIN = (30, 50)
+KEY_SIZE = (74, 64)
+KEY_STEP = (86, 76)
+WHEEL = (430, 40, 60, 120)
+THUMB_CENTRE = (460, 270)
+THUMB_RADIUS = 70
 
 
-def popup_background(x, y):
-    if y < 6:
-        return (90, 140, 200)
-    return mix((30, 36, 50), (48, 56, 76), y / 180)
+def key_rect(index):
+    """Rectangle (left, top, width, height) of key 1 to 16 on the large keypad picture."""
+    row, column = divmod(index - 1, 4)
+    return (KEY_ORIGIN[0] + column * KEY_STEP[0], KEY_ORIGIN[1] + row * KEY_STEP[1]) + KEY_SIZE
 
 
-def popup_mask(x, y):
-    return BLACK if rounded(400, 180, 14, x, y) else WHITE
+def keypad_picture(width, height):
+    sx, sy = KEYPAD_WIDTH / width, KEYPAD_HEIGHT / height
 
-
-def preview_background(x, y):
-    if y < 6:
-        return (90, 140, 200)
-    return mix((10, 12, 16), (26, 30, 40), y / 340)
-
-
-def preview_mask(x, y):
-    return BLACK if rounded(520, 340, 16, x, y) else WHITE
-
-
-def keypad_picture(x, y):
-    """The keypad from above: a body with four rows of four keys, the thumb pad on the
-    right and the wheel at the top."""
-    if not rounded(300, 220, 30, x, y):
-        return (10, 12, 16)
-    if 20 <= x < 200 and 40 <= y < 200 and (x - 20) % 45 < 38 and (y - 40) % 40 < 33:
-        return (70, 80, 100)
-    if (x - 250) ** 2 + (y - 140) ** 2 <= 34 ** 2:
-        return (60, 100, 150) if (x - 250) ** 2 + (y - 140) ** 2 > 12 ** 2 else (40, 60, 90)
-    if 235 <= x < 265 and 20 <= y < 80:
-        return (90, 90, 90) if (y // 6) % 2 else (120, 120, 120)
-    return (36, 40, 52)
+    def pixel(px, py):
+        x, y = px * sx, py * sy
+        if not rounded(KEYPAD_WIDTH, KEYPAD_HEIGHT, 40, x, y):
+            return SLATE_BOTTOM
+        if not rounded(KEYPAD_WIDTH - 6, KEYPAD_HEIGHT - 6, 37, x - 3, y - 3):
+            return BODY_EDGE
+        for index in range(1, 17):
+            left, top, w, h = key_rect(index)
+            if left <= x < left + w and top <= y < top + h:
+                inner = rounded(w, h, 8, x - left, y - top)
+                if not inner:
+                    return BODY
+                edge = x - left < 2 or y - top < 2 or left + w - x <= 2 or top + h - y <= 2
+                return KEY_EDGE if edge else mix(KEY_FACE, (44, 50, 64), (y - top) / h)
+        wx, wy, ww, wh = WHEEL
+        if wx <= x < wx + ww and wy - 26 <= y < wy + wh + 26:
+            if y < wy or y >= wy + wh:
+                # The up and down arrows of the wheel.
+                row = (wy - 1 - y) if y < wy else (y - wy - wh)
+                return ACCENT if abs(x - (wx + ww / 2)) <= (22 - row) * 0.8 and row < 20 else BODY
+            if not rounded(ww, wh, 26, x - wx, y - wy):
+                return BODY
+            if abs(y - (wy + wh / 2)) < 10:
+                return ACCENT_DARK
+            return (120, 128, 146) if int(y - wy) // 6 % 2 else (84, 92, 110)
+        cx, cy = THUMB_CENTRE
+        dx, dy = x - cx, y - cy
+        r2 = dx * dx + dy * dy
+        if r2 <= THUMB_RADIUS ** 2:
+            if r2 > (THUMB_RADIUS - 3) ** 2:
+                return KEY_EDGE
+            if r2 <= 22 ** 2:
+                return KEY_FACE
+            # Eight direction marks, one every 45 degrees.
+            angle = math.degrees(math.atan2(dy, dx)) % 45
+            if (angle < 5 or angle > 40) and r2 > 40 ** 2:
+                return ACCENT
+            return (48, 55, 72)
+        return BODY
+    return pixel
 
 
 def number_strip(x, y):
-    return (50, 60, 80) if (x // 30) % 2 else (40, 48, 66)
+    return KEY_FACE if (x // 30) % 2 else (44, 50, 66)
 
 
 def led(colour):
     def pixel(x, y):
-        return colour if rounded(24, 10, 4, x, y) else (24, 28, 38)
+        if not rounded(24, 10, 4, x, y):
+            return BODY
+        return mix(WHITE, colour, min(1.0, 0.5 + abs(y - 3) / 6))
     return pixel
 
 
 PICTURES.update({
     "main_bg.bmp": (880, 580, main_background),
-    "main_mask.bmp": (880, 580, main_mask),
-    "popup_bg.bmp": (400, 180, popup_background),
-    "popup_mask.bmp": (400, 180, popup_mask),
-    "preview_bg.bmp": (520, 340, preview_background),
-    "preview_mask.bmp": (520, 340, preview_mask),
-    "preview_keypad.bmp": (300, 220, keypad_picture),
+    "main_mask.bmp": (880, 580, panel_mask(880, 580, 20)),
+    "preview_bg.bmp": (520, 340, panel_background(520, 340)),
+    "preview_mask.bmp": (520, 340, panel_mask(520, 340, 16)),
+    "preview_keypad.bmp": (300, 220, keypad_picture(300, 220)),
+    "assign_keypad.bmp": (KEYPAD_WIDTH, KEYPAD_HEIGHT, keypad_picture(KEYPAD_WIDTH, KEYPAD_HEIGHT)),
     "preview_numbers.bmp": (480, 24, number_strip),
     "keymap_led.bmp": (24, 10, led((90, 230, 120))),
+    "keymap_led_off.bmp": (24, 10, led((50, 70, 60))),
 })
+# The popups: the warning size (400 by 180) and a taller one for popups with lists.
+add_popup("popup", 400, 180)
+add_popup("popup_tall", 400, 260)
 
 
 def main():
