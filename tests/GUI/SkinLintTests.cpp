@@ -577,3 +577,50 @@ TEST(SkinLintSources, KeysAreTranslated)
     for (const auto& key : keys)
         ExpectTranslated(key.first, key.second);
 }
+
+namespace
+{
+std::string ReadWholeFile(const CString& path)
+{
+    std::string text;
+    FILE* file = _wfopen(path, L"rb");
+    if (!file)
+        return text;
+    char buffer[4096];
+    size_t count = 0;
+    while ((count = fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, count);
+    fclose(file);
+    return text;
+}
+}
+
+// Help opens Manuals\index.html and F1 Manuals\Velmora\index.html; every page, picture and
+// style sheet they lead to is in the build output.
+TEST(SkinLintManual, PagesAndTheirPicturesAreThere)
+{
+    const CString manuals = SkinFolder() + L"Manuals\\";
+    std::vector<CString> pending = { manuals + L"index.html", manuals + L"Velmora\\index.html" };
+    std::set<CString> seen;
+    while (!pending.empty()) {
+        const CString page = pending.back();
+        pending.pop_back();
+        if (!seen.insert(page).second)
+            continue;
+        const std::string text = ReadWholeFile(page);
+        ASSERT_FALSE(text.empty()) << WideToUtf8(page) << " is missing or empty";
+        const CString folder = page.Left(page.ReverseFind(L'\\') + 1);
+        for (const char* attribute : { "src=\"", "href=\"" }) {
+            for (size_t at = text.find(attribute); at != std::string::npos; at = text.find(attribute, at + 1)) {
+                const size_t start = at + std::strlen(attribute);
+                CString target = Utf8ToWide(text.substr(start, text.find('"', start) - start).c_str());
+                target.Replace(L'/', L'\\');
+                const CString path = folder + target;
+                EXPECT_TRUE(FileExists(path)) << WideToUtf8(page) << " names the missing " << WideToUtf8(target);
+                if (FileExists(path) && target.Right(5) == L".html")
+                    pending.push_back(path);
+            }
+        }
+    }
+    EXPECT_GE(seen.size(), 8u);
+}
