@@ -217,7 +217,7 @@ TEST_F(GalleryPanelTest, ClickCheckBoxAndHoverReachTheParent)
     EXPECT_TRUE(WindowTest::PumpUntil([&] { return apply->IsHovering(); }));
     WindowTest::PumpFor(100);
     const COLORREF hoverEdge = WindowTest::ScreenPixel(apply->m_hWnd, CPoint(0, 10));
-    EXPECT_EQ(hoverEdge, RGB(170, 200, 240)) << "the hover image's edge";
+    EXPECT_EQ(hoverEdge, RGB(120, 180, 240)) << "the hover image's edge";
     ASSERT_TRUE(WindowTest::MoveMouseTo(CPoint(screen.x, screen.y + 300)));
     EXPECT_TRUE(WindowTest::PumpUntil([&] { return !apply->IsHovering(); }));
 
@@ -416,9 +416,9 @@ TEST_F(GalleryPanelTest, BlinkingButtonShowsNormalAndPressedInTurnUntilStopped)
     panel.ClientToScreen(&away);
     ASSERT_TRUE(WindowTest::MoveMouseTo(away));
     // The images' edges: normal, pressed and disabled.
-    const COLORREF normal = RGB(110, 140, 190);
-    const COLORREF pressed = RGB(90, 120, 170);
-    const COLORREF disabled = RGB(100, 100, 100);
+    const COLORREF normal = RGB(96, 108, 134);
+    const COLORREF pressed = RGB(90, 150, 220);
+    const COLORREF disabled = RGB(66, 68, 74);
     const CPoint edge(0, 10);
     apply->EnableWindow(false);
     WindowTest::PumpFor(100);
@@ -520,7 +520,7 @@ TEST_F(GalleryPanelTest, BitmapWindowFitsItsTextBesideTheIcon)
     ASSERT_TRUE(WindowTest::MoveMouseTo(screen));
     ASSERT_TRUE(WindowTest::PumpUntil([&] { return window->IsHovering(); }));
     WindowTest::PumpFor(100);
-    EXPECT_EQ(WindowTest::ScreenPixel(window->m_hWnd, CPoint(0, 15)), RGB(170, 200, 240));
+    EXPECT_EQ(WindowTest::ScreenPixel(window->m_hWnd, CPoint(0, 15)), RGB(120, 180, 240));
     ASSERT_TRUE(WindowTest::ClickAt(window->m_hWnd, CPoint(10, 15)));
     ASSERT_TRUE(WindowTest::PumpUntil([&] { return !panel.m_commands.empty(); }));
     EXPECT_EQ(panel.m_commands.back(), window->m_hWnd);

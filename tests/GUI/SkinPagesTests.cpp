@@ -1,5 +1,6 @@
-// The configuration program's shipped pages rendered by the page loader under each of two
-// languages, English and Japanese: every text item shows a translated text, a panel takes
+// The configuration program's shipped pages rendered by the page loader under each of six
+// languages (English, Japanese, and the languages of the longest texts: French, German,
+// Russian, Spanish): every text item shows a translated text, a panel takes
 // its background's size, and a screenshot of each is saved beside the test program
 // ("skin-<page>-<language>.bmp") to be looked at.
 #include "CLangTable.h"
@@ -35,7 +36,7 @@ const PageCase kPages[] = {
     { L"PreviewPopup.xml", L"PreviewPopup_Pelion.xml" },
 };
 
-const int kLanguages[] = { 0, 5 };
+const int kLanguages[] = { 0, 5, 3, 4, 7, 8 };
 
 struct RenderCase
 {
