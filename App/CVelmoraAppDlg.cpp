@@ -90,7 +90,7 @@ bool SameGuid(const GUID& a, const GUID& b)
 }
 
 CVelmoraAppDlg::CVelmoraAppDlg(Device** device, IKeypadConfig* config)
-    : CGUIPanel(IDD_VELMORA_MAIN, kMainPage, nullptr), m_pConfig(config), m_ppDevice(device)
+    : CGUIPanel(IDD_VELMORA_MAIN, kMainPage, nullptr), m_pConfig(config), m_ppDevice(device), m_ownPopups(this)
 {
     m_hIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON,
         0, 0, LR_DEFAULTSIZE | LR_SHARED));

@@ -6,6 +6,7 @@
 //                    device service's events.
 #pragma once
 
+#include "CAppPopups.h"
 #include "CGUIPanel.h"
 #include "CListEntry.h"
 #include "IGenDevice.h"
@@ -67,6 +68,9 @@ protected:
     UINT_PTR m_startupTimer = 0;
     // The bound items by item id; an item the pages lack, or of another kind, is absent.
     std::map<int, CGUIItem*> m_bound;
+    // The popups and file dialogs the pages open: the real ones unless a test sets others.
+    CAppPopups m_ownPopups;
+    IAppPopups* m_pPopups = &m_ownPopups;
 
 public:
     CVelmoraAppDlg(Device** device, IKeypadConfig* config);
@@ -78,6 +82,7 @@ public:
     bool IsRecording() const { return m_macroState == kMacroRecording; }
     CGUIItems& GetPage(tPage page) { return m_pages[page]; }
     CGUIItems* GetCurrentPage() const { return m_pCurrentPage; }
+    IAppPopups& GetPopups() const { return *m_pPopups; }
     // The flag of the current tab page; 0 before the first ShowPage.
     int GetCurrentPageFlag() const;
     UINT_PTR GetStartupTimer() const { return m_startupTimer; }
@@ -90,6 +95,8 @@ public:
     }
 
     // Operations
+    // The popups the pages open from now on; null goes back to the real ones.
+    void SetPopups(IAppPopups* popups) { m_pPopups = popups ? popups : &m_ownPopups; }
     void ShowPage(int flag);
     // For BUTTON_KEYMAP_1 .. BUTTON_KEYMAP_8; other ids are ignored.
     void SelectKeymap(int itemId);

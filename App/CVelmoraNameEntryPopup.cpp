@@ -1,0 +1,60 @@
+#include "CVelmoraNameEntryPopup.h"
+
+#include "AppItemIds.h"
+#include "AppResource.h"
+#include "CEditItem.h"
+#include "CTextItem.h"
+
+CVelmoraNameEntryPopup::CVelmoraNameEntryPopup(const CString& pageFile, CWnd* parent)
+    : CPopupBox(IDD_VELMORA_ENTRY, pageFile, parent)
+{
+}
+
+void CVelmoraNameEntryPopup::InitItems()
+{
+    m_pEdit = m_items.FindItemOfKind<CEditItem>(EDITCTRL_POPUP_NAMEENTRY, GUIKIND_EDIT);
+    m_pHeading = m_items.FindItemOfKind<CTextItem>(TEXT_WARNDLG_HEADING, GUIKIND_TEXTITEM);
+    if (m_pHeading && m_pName && !m_pName->IsEmpty())
+        m_pHeading->SetText(m_pHeading->GetText() + L": " + *m_pName);
+}
+
+bool CVelmoraNameEntryPopup::OnInitDialog()
+{
+    CPopupBox::OnInitDialog();
+    if (!m_pEdit)
+        return true;
+    m_pEdit->LimitText(kMaxNameLength);
+    m_pEdit->SetFocus();
+    return false;
+}
+
+bool CVelmoraNameEntryPopup::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (lParam == 0)
+        return CPopupBox::OnCommand(wParam, lParam);
+    CGUIItem* item = m_items.FindItemByHwnd(reinterpret_cast<HWND>(lParam));
+    if (!item)
+        return true;
+    if (item->m_id == BUTTON_POPUP_OK)
+    {
+        OnOK();
+        return true;
+    }
+    if (item->m_id == BUTTON_POPUP_CANCEL)
+    {
+        OnCancel();
+        return true;
+    }
+    return CPopupBox::OnCommand(wParam, lParam);
+}
+
+void CVelmoraNameEntryPopup::OnOK()
+{
+    if (m_pName)
+    {
+        m_pName->Empty();
+        if (m_pEdit && m_pEdit->m_hWnd)
+            *m_pName = m_pEdit->GetWindowText();
+    }
+    EndDialog(IDOK);
+}
