@@ -200,3 +200,25 @@ TEST(MarkerWindow, DraggingSetsTheValueAndEveryReleaseReportsIt)
     EXPECT_EQ(parent.m_records.back().wParam, 0u);
     parent.DestroyWindow();
 }
+
+TEST_F(SliderWindowTest, DraggingTheBrightnessRangeToEitherEndStoresTenAndAHundred)
+{
+    m_group.SetRange(10, 100);
+    Thumb().SetPos(50, true);
+    WindowTest::PumpFor(50);
+    struct Case
+    {
+        const char* what;
+        int dx;
+        int value;
+    } cases[] = { { "past the left end", -150, 10 }, { "past the right end", 400, 100 } };
+    for (const Case& c : cases)
+    {
+        m_parent.m_records.clear();
+        const POINT from = ThumbCentre();
+        Drag(from, CPoint(from.x + c.dx, from.y));
+        ASSERT_EQ(m_parent.CountOf(WM_GUI_SLIDER_POSCHANGED), 1) << c.what;
+        EXPECT_EQ(Last(WM_GUI_SLIDER_POSCHANGED)->wParam, static_cast<WPARAM>(c.value)) << c.what;
+        EXPECT_EQ(Thumb().GetValue(), c.value) << c.what;
+    }
+}
