@@ -11,6 +11,7 @@
 #include "IGenDevice.h"
 #include "IKeypadConfig.h"
 #include "IKvEventHandlers.h"
+#include "IShellOpener.h"
 
 #include <map>
 #include <vector>
@@ -67,6 +68,11 @@ protected:
     UINT_PTR m_startupTimer = 0;
     // The bound items by item id; an item the pages lack, or of another kind, is absent.
     std::map<int, CGUIItem*> m_bound;
+    // The profile, macro and lighting pages: the shell that opens the manual and web
+    // pages, the profile list's active row, and the stop button's tooltip key.
+    IShellOpener* m_pShellOpener;
+    int m_activeProfileRow = -1;
+    CString m_stopToolTip;
 
 public:
     CVelmoraAppDlg(Device** device, IKeypadConfig* config);
@@ -88,6 +94,7 @@ public:
         auto found = m_bound.find(id);
         return found == m_bound.end() ? nullptr : dynamic_cast<T*>(found->second);
     }
+    const CString& GetStopToolTip() const { return m_stopToolTip; }
 
     // Operations
     void ShowPage(int flag);
@@ -99,6 +106,9 @@ public:
     void RefreshPages();
     // The macro page's state 0..3; the macro page switches its controls with it.
     virtual void SetMacroPageState(int state);
+    // The opener of the manual and web pages from now on; null goes back to the shell.
+    void SetShellOpener(IShellOpener* opener);
+    void SelectFirstProfile();
 
     void OnActiveKeyMapChanged(const GUID* keymapId) override;
     void OnActiveProfileChanged(const GUID* profileId) override;
@@ -141,15 +151,15 @@ protected:
     // The page code: the assignment, profile, macro and lighting pages fill these in.
     virtual void BuildAssignmentMenus() {}
     virtual void RefreshAssignmentTexts() {}
-    virtual void FillProfileList() {}
-    virtual void UpdateUnassignApplicationEntry() {}
-    virtual void FillMacroList() {}
-    virtual void FillCommandLists() {}
-    virtual void SetUpMacroDisplay() {}
-    virtual void SetBrightnessSlider() {}
-    virtual void OpenHelpPage() {}
-    virtual void OpenManual() {}
-    virtual void OpenWebPage(int) {}
+    virtual void FillProfileList();
+    virtual void UpdateUnassignApplicationEntry();
+    virtual void FillMacroList();
+    virtual void FillCommandLists();
+    virtual void SetUpMacroDisplay();
+    virtual void SetBrightnessSlider();
+    virtual void OpenHelpPage();
+    virtual void OpenManual();
+    virtual void OpenWebPage(int itemId);
     virtual void RestoreDefaults() {}
     virtual void NewProfile() {}
     virtual void ExportProfile() {}
@@ -171,5 +181,16 @@ protected:
     virtual void InsertDelay() {}
     // The private messages of the pages' controls (handled by the page that owns the
     // control); the result goes back to the sender.
-    virtual LRESULT OnPageMessage(UINT, WPARAM, LPARAM) { return 0; }
+    virtual LRESULT OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The profile, macro and lighting pages.
+    // OK: writes, then closes; a write the device refused keeps the window open with the
+    // changes pending and says so.
+    void OnOkButton();
+    void ShowWriteFailed();
+    void UpdateProfileMenu(int row);
+    void OnBrightnessMessage(UINT message, WPARAM position, LPARAM itemId);
+    void OnColourChosen(COLORREF colour, LPARAM controlId);
+    void SetMacroControlsEnabled(bool enabled);
+    void SetItemEnabled(int itemId, bool enabled);
 };
