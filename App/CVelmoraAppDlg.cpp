@@ -5,10 +5,21 @@
 #include "CBitmapBtn.h"
 #include "CBitmapItem.h"
 #include "CDeviceListener.h"
+#include "CDropdownColorButton.h"
 #include "CDropdownListItem.h"
+#include "CListPanelItem.h"
 #include "CFileVersions.h"
 #include "CKvCallbacks.h"
 #include "CLangTable.h"
+#include "CPredefinedMacroList.h"
+#include "CShellOpener.h"
+#include "CSliderHMulti.h"
+#include "CPHSlider.h"
+#include "CXListCellRecord.h"
+#include "CXListCtrl.h"
+#include "CMacroDisplayItem.h"
+#include "ExeFolder.h"
+#include "PageRules.h"
 #include "CSessionListener.h"
 #include "CTextItem.h"
 #include "CVelmoraWarningDlg.h"
@@ -30,6 +41,48 @@ constexpr int kAnyKind = -2;
 constexpr int kMainItems = -1;
 constexpr int kKeymapCount = 8;
 constexpr uint16_t kAllCategories = 0xFFF;
+
+// The lighting page: LED 4 of the active profile, its slider's range and the item id its
+// thumb reports with.
+constexpr tLEDType kLightingLed = static_cast<tLEDType>(4);
+constexpr int kBrightnessMin = 10;
+constexpr int kBrightnessMax = 100;
+constexpr int kBrightnessThumbId = 156;
+
+const wchar_t kManualPage[] = L"%sManuals\\index.html";
+const wchar_t kHelpPage[] = L"%sManuals\\Velmora\\index.html";
+
+// The web buttons' pages.
+struct WebPage
+{
+    int itemId;
+    const wchar_t* address;
+};
+
+const WebPage kWebPages[] = {
+    { BUTTON_UPDATE, L"https://support.example.com/velmora/drivers" },
+    { BUTTON_FB, L"https://social.example.com/kavro" },
+    { BUTTON_TWITTER, L"https://short.example.com/kavro" },
+    { BUTTON_CIRQ, L"https://community.example.com/" },
+};
+
+// The controls the macro page's state switches together.
+const int kMacroStateSet[] = { BUTTON_ASSIGNBUTTONS, BUTTON_MANAGEPROFILES, BUTTON_MANAGEMACROS,
+    BUTTON_LIGHTINGMAINTENANCE, BUTTON_OK, BUTTON_CANCEL, BUTTON_ADD_BASIC_MACRO_CMDS, BUTTON_ADD_ADV_MACRO_CMDS,
+    BUTTON_INSERT_DELAY, BUTTON_MACRO_CREATE, BUTTON_MACRO_IMPORT, BUTTON_MACRO_EXPORT, BUTTON_MACRO_DELETE,
+    BUTTON_MACRO_RENAME, BUTTON_IGNORE_DELAY, TEXT_IGNORE_DELAY, BUTTON_INSERTDEFAULT_DELAY, TEXT_INSERTDEFAULT_DELAY,
+    BUTTON_MACRO_RECORD, BUTTON_MACRO_RECORD_PLAY, BUTTON_MACRO_RECORD_BACKWARD, BUTTON_MACRO_RECORD_FORWARD };
+
+// What state 0 (no macro) disables of that set, and the default-delay edit.
+const int kNeedsMacro[] = { BUTTON_MACRO_EXPORT, BUTTON_MACRO_DELETE, BUTTON_MACRO_RENAME, BUTTON_MACRO_RECORD_PLAY,
+    BUTTON_MACRO_RECORD_BACKWARD, BUTTON_MACRO_RECORD_FORWARD, BUTTON_INSERT_DELAY, BUTTON_ADD_BASIC_MACRO_CMDS,
+    BUTTON_ADD_ADV_MACRO_CMDS, BUTTON_IGNORE_DELAY, TEXT_IGNORE_DELAY, BUTTON_INSERTDEFAULT_DELAY,
+    TEXT_INSERTDEFAULT_DELAY, EDITCTRL_DEFAULT_DELAY };
+
+const wchar_t kStopRecordingTip[] = L"$StopRecordingMacroEvents";
+const wchar_t kStopPreviewTip[] = L"$Stop";
+const wchar_t kUnassignApplicationEntry[] = L"$UnassignApplication";
+const wchar_t kWriteFailedPopup[] = L"WriteFailedPopup.xml";
 
 // The items InitItems binds: the page they are found on, an id range and the kind they
 // must have.
@@ -63,6 +116,7 @@ const Binding kBindings[] = {
     { CVelmoraAppDlg::kManageMacros, TEXT_IGNORE_DELAY, TEXT_INSERTDEFAULT_DELAY, GUIKIND_TEXTITEM },
     { CVelmoraAppDlg::kManageMacros, EDITCTRL_INSERT_DELAY, EDITCTRL_DEFAULT_DELAY, GUIKIND_EDIT },
     { CVelmoraAppDlg::kLightingMaintenance, SLIDER_LED_BRIGHTNESS, SLIDER_LED_BRIGHTNESS, GUIKIND_SLIDERHMULTI },
+    { CVelmoraAppDlg::kLightingMaintenance, kUnnamedColorButtonId, kUnnamedColorButtonId, GUIKIND_DROPDOWNCOLOR },
     { CVelmoraAppDlg::kCurrentProfile, LIST_GLOBALPROFILELIST, LIST_GLOBALPROFILELIST, GUIKIND_DROPDOWN },
 };
 
@@ -90,7 +144,8 @@ bool SameGuid(const GUID& a, const GUID& b)
 }
 
 CVelmoraAppDlg::CVelmoraAppDlg(Device** device, IKeypadConfig* config)
-    : CGUIPanel(IDD_VELMORA_MAIN, kMainPage, nullptr), m_pConfig(config), m_ppDevice(device), m_ownPopups(this)
+    : CGUIPanel(IDD_VELMORA_MAIN, kMainPage, nullptr), m_pConfig(config), m_ppDevice(device), m_ownPopups(this),
+      m_pShellOpener(&CShellOpener::Get()), m_stopToolTip(kStopRecordingTip)
 {
     m_hIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON,
         0, 0, LR_DEFAULTSIZE | LR_SHARED));
@@ -213,6 +268,38 @@ void CVelmoraAppDlg::RefreshPages()
 void CVelmoraAppDlg::SetMacroPageState(int state)
 {
     m_macroState = state;
+    const bool idle = state == 0 || state == 1;
+    for (int id : kMacroStateSet)
+        SetItemEnabled(id, idle);
+    if (state == 0)
+    {
+        for (int id : kNeedsMacro)
+            SetItemEnabled(id, false);
+    }
+    if (!idle)
+        SetItemEnabled(BUTTON_MACRO_RECORD_STOP, true);
+    m_stopToolTip = state == 2 ? kStopPreviewTip : kStopRecordingTip;
+    if (CBitmapBtn* stop = Bound<CBitmapBtn>(BUTTON_MACRO_RECORD_STOP))
+        stop->SetItemToolTipText(m_stopToolTip);
+    SetItemEnabled(LIST_GLOBALMACROLIST, state == 0 || state == 1);
+    SetItemEnabled(LIST_GLOBAL_BASIC_COMMANDS, state == 1);
+    SetItemEnabled(LIST_GLOBAL_ADDITIONAL_COMMANDS, state == 1);
+    if (state == 2)
+    {
+        SetItemEnabled(MACRO_DISPLAY, false);
+        SetItemEnabled(MACRO_DISPLAY_READONLY, true);
+    }
+    else if (state == 3)
+    {
+        SetItemEnabled(MACRO_DISPLAY, true);
+        SetItemEnabled(MACRO_DISPLAY_READONLY, false);
+        if (CGUIItem* editor = Bound<CGUIItem>(MACRO_DISPLAY))
+            editor->Show(true);
+        if (CGUIItem* copy = Bound<CGUIItem>(MACRO_DISPLAY_READONLY))
+            copy->Show(false);
+    }
+    if (state != 0)
+        SetItemEnabled(EDITCTRL_DEFAULT_DELAY, IsChecked(BUTTON_INSERTDEFAULT_DELAY));
 }
 
 void CVelmoraAppDlg::OnActiveKeyMapChanged(const GUID* keymapId)
@@ -328,10 +415,7 @@ void CVelmoraAppDlg::DispatchCommand(int itemId)
     switch (itemId)
     {
     case BUTTON_OK:
-        Apply();
-        ShowWindow(SW_HIDE);
-        m_changesPending = false;
-        PostMessage(WM_CLOSE);
+        OnOkButton();
         break;
     case BUTTON_CANCEL:
         ShowWindow(SW_HIDE);
@@ -595,6 +679,8 @@ void CVelmoraAppDlg::InitItems()
         if (CBitmapBtn* button = Bound<CBitmapBtn>(BUTTON_KEYMAP_1 + index))
             m_keymapButtons[index] = button;
     }
+    if (CSliderHMulti* slider = Bound<CSliderHMulti>(SLIDER_LED_BRIGHTNESS))
+        slider->SetRange(kBrightnessMin, kBrightnessMax);
 }
 
 bool CVelmoraAppDlg::OnHelp()
@@ -685,4 +771,268 @@ bool CVelmoraAppDlg::Apply()
     m_changesPending = !accepted;
     SetApplyEnabled(!accepted);
     return accepted;
+}
+
+void CVelmoraAppDlg::SetShellOpener(IShellOpener* opener)
+{
+    m_pShellOpener = opener ? opener : &CShellOpener::Get();
+}
+
+void CVelmoraAppDlg::OnOkButton()
+{
+    Device* device = GetDevice();
+    const bool busy = !device || !m_pConfig || device->IsBusy();
+    if (!Apply() && !busy)
+    {
+        // The write was refused: closing now would lose every change without a word.
+        ShowWriteFailed();
+        return;
+    }
+    ShowWindow(SW_HIDE);
+    m_changesPending = false;
+    PostMessage(WM_CLOSE);
+}
+
+void CVelmoraAppDlg::ShowWriteFailed()
+{
+    CVelmoraWarningDlg notice(this, kWriteFailedPopup);
+    notice.DoModal();
+}
+
+void CVelmoraAppDlg::SetItemEnabled(int itemId, bool enabled)
+{
+    CGUIItem* item = Bound<CGUIItem>(itemId);
+    if (item && item->HasWindow())
+        ::EnableWindow(item->m_hWnd, enabled ? TRUE : FALSE);
+}
+
+void CVelmoraAppDlg::SetBrightnessSlider()
+{
+    CSliderHMulti* slider = Bound<CSliderHMulti>(SLIDER_LED_BRIGHTNESS);
+    CPHSlider* thumb = slider ? slider->GetSlider(0) : nullptr;
+    if (!thumb || !m_pConfig)
+        return;
+    int value = static_cast<int>(m_pConfig->GetLedBrightness(kLightingLed, nullptr));
+    value = value < kBrightnessMin ? kBrightnessMin : (value > kBrightnessMax ? kBrightnessMax : value);
+    thumb->SetPos(value - thumb->GetBase(), true);
+}
+
+void CVelmoraAppDlg::OnBrightnessMessage(UINT message, WPARAM position, LPARAM itemId)
+{
+    if (itemId != kBrightnessThumbId || !m_pConfig)
+        return;
+    int value = static_cast<int>(position);
+    value = value < kBrightnessMin ? kBrightnessMin : (value > kBrightnessMax ? kBrightnessMax : value);
+    if (message == WM_GUI_SLIDER_POSCHANGED)
+    {
+        CSliderHMulti* slider = Bound<CSliderHMulti>(SLIDER_LED_BRIGHTNESS);
+        if (CPHSlider* thumb = slider ? slider->GetSlider(0) : nullptr)
+            thumb->SetPos(value - thumb->GetBase(), true);
+    }
+    m_pConfig->SetLedBrightness(kLightingLed, static_cast<unsigned int>(value), nullptr);
+    MarkChanged();
+}
+
+void CVelmoraAppDlg::OnColourChosen(COLORREF colour, LPARAM controlId)
+{
+    if (controlId != kUnnamedColorButtonId || !m_pConfig)
+        return;
+    m_pConfig->SetLedColour(kLightingLed, colour, nullptr);
+    MarkChanged();
+}
+
+void CVelmoraAppDlg::OpenManual()
+{
+    CString target;
+    target.Format(kManualPage, g_exeFolder.GetString());
+    m_pShellOpener->Open(target);
+}
+
+void CVelmoraAppDlg::OpenHelpPage()
+{
+    CString target;
+    target.Format(kHelpPage, g_exeFolder.GetString());
+    m_pShellOpener->Open(target);
+}
+
+void CVelmoraAppDlg::OpenWebPage(int itemId)
+{
+    for (const WebPage& page : kWebPages)
+    {
+        if (page.itemId == itemId)
+            m_pShellOpener->Open(page.address);
+    }
+}
+
+LRESULT CVelmoraAppDlg::OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_GUI_SLIDER_POSCHANGING:
+    case WM_GUI_SLIDER_POSCHANGED:
+        OnBrightnessMessage(message, wParam, lParam);
+        break;
+    case WM_GUI_ITEM_VALUE_CHANGED:
+        OnColourChosen(static_cast<COLORREF>(wParam), lParam);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void CVelmoraAppDlg::FillProfileList()
+{
+    if (!m_pConfig)
+        return;
+    CDropdownListItem* current = Bound<CDropdownListItem>(LIST_GLOBALPROFILELIST);
+    if (current)
+        current->ResetContent();
+    CXListCtrl* list = Bound<CXListCtrl>(LIST_PROFILELIST);
+    const IKeypadProfile* active = m_pConfig->GetActiveProfile();
+    const int count = m_pConfig->GetProfileCount();
+    m_activeProfileRow = -1;
+    if (list)
+    {
+        list->DeleteAllItems();
+        for (int index = 0; index < count; ++index)
+        {
+            IKeypadProfile* profile = m_pConfig->GetProfile(index);
+            if (!profile || list->InsertRow(index) < 0)
+                continue;
+            list->SetCheckbox(index, LCITEM_PROFILECURRENT, profile == active ? 1 : 0);
+            list->SetCellText(index, LCITEM_PROFILENAME, profile->GetName());
+            list->SetCellText(index, LCITEM_PROFILEEXE, profile->GetApplicationName());
+            list->SetCheckbox(index, LCITEM_AUTOSWITCH, profile->GetAutoSwitch() ? 1 : 0);
+            list->SetRowColors(index, list->GetTextColour(), list->GetBackColour(), list->GetSelectedTextColour(),
+                list->GetSelectedBackColour());
+            if (profile == active)
+                m_activeProfileRow = index;
+        }
+        if (list->IsSorted())
+            list->SortItems(&CXListCtrl::CompareRowsByText, list->GetSubItem(LCITEM_PROFILENAME));
+    }
+    const int rows = list ? list->GetItemCount() : 0;
+    for (int row = 0; row < rows; ++row)
+    {
+        const int index = static_cast<int>(list->GetItemData(row));
+        CString number;
+        number.Format(L"%02d", index + 1);
+        list->SetCellText(index, LCITEM_PROFILEID, number);
+        if (current)
+            current->AddString(list->GetCellText(index, LCITEM_PROFILENAME));
+    }
+    if (!list)
+    {
+        for (int index = 0; index < count && current; ++index)
+        {
+            if (IKeypadProfile* profile = m_pConfig->GetProfile(index))
+                current->AddString(profile->GetName());
+        }
+    }
+    const int selected = list && m_activeProfileRow >= 0 ? list->FindRowByKey(m_activeProfileRow) : 0;
+    if (list && rows > 0)
+    {
+        list->EnsureVisible(selected < 0 ? 0 : selected, false);
+        list->SetItemState(selected < 0 ? 0 : selected, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
+    if (current && active)
+    {
+        for (int entry = 0; entry < current->GetCount(); ++entry)
+        {
+            if (current->GetItemText(entry) == active->GetName())
+                current->SetCurSel(entry);
+        }
+    }
+}
+
+void CVelmoraAppDlg::SelectFirstProfile()
+{
+    if (!m_pConfig)
+        return;
+    IKeypadProfile* first = m_pConfig->GetProfile(0);
+    if (CXListCtrl* list = Bound<CXListCtrl>(LIST_PROFILELIST))
+    {
+        const int row = list->FindRowByKey(0);
+        if (row >= 0)
+        {
+            list->EnsureVisible(row, false);
+            list->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        }
+    }
+    ActivateProfile(first);
+}
+
+void CVelmoraAppDlg::UpdateUnassignApplicationEntry()
+{
+    UpdateProfileMenu(-1);
+}
+
+void CVelmoraAppDlg::UpdateProfileMenu(int row)
+{
+    CXListCtrl* list = Bound<CXListCtrl>(LIST_PROFILELIST);
+    if (!list || !m_pConfig)
+        return;
+    const int rowKey = row >= 0 ? static_cast<int>(list->GetItemData(row)) : list->GetSelectedRowKey();
+    IKeypadProfile* profile = rowKey >= 0 ? m_pConfig->GetProfile(rowKey) : nullptr;
+    const bool hasApplication = profile && !profile->GetApplicationName().IsEmpty();
+    CListPanelItem* menu = list->GetMenu();
+    if (!menu)
+        return;
+    std::vector<CListEntry> entries = menu->GetEntries();
+    for (CListEntry& entry : entries)
+    {
+        if (entry.m_text.CompareNoCase(kUnassignApplicationEntry) == 0)
+            entry.m_disabled = !hasApplication;
+    }
+    menu->SetEntries(entries);
+}
+
+void CVelmoraAppDlg::FillMacroList()
+{
+    CDropdownListItem* macros = Bound<CDropdownListItem>(LIST_GLOBALMACROLIST);
+    if (!macros || !m_pConfig)
+        return;
+    macros->ResetContent();
+    for (int index = 0; index < m_pConfig->GetMacroCount(); ++index)
+    {
+        if (const CMacro* macro = m_pConfig->GetMacro(index))
+            macros->AddString(macro->GetName());
+    }
+}
+
+void CVelmoraAppDlg::FillCommandLists()
+{
+    const CPredefinedMacroList commands;
+    const struct
+    {
+        int itemId;
+        void (CPredefinedMacroList::*fill)(CStringArray&) const;
+    } lists[] = { { LIST_GLOBAL_BASIC_COMMANDS, &CPredefinedMacroList::FillBasicCommands },
+        { LIST_GLOBAL_ADDITIONAL_COMMANDS, &CPredefinedMacroList::FillAdvancedCommands } };
+    for (const auto& entry : lists)
+    {
+        CDropdownListItem* list = Bound<CDropdownListItem>(entry.itemId);
+        if (!list)
+            continue;
+        CStringArray names;
+        (commands.*entry.fill)(names);
+        list->ResetContent();
+        for (int index = 0; index < names.GetSize(); ++index)
+            list->AddString(names[index]);
+        if (list->GetCount() > 0)
+            list->SetCurSel(0);
+    }
+}
+
+void CVelmoraAppDlg::SetUpMacroDisplay()
+{
+    CMacroDisplayItem* editor = Bound<CMacroDisplayItem>(MACRO_DISPLAY);
+    if (!editor || !m_pConfig)
+        return;
+    editor->SetNotifyWindow(m_hWnd);
+    editor->SetIgnoreDelays(m_pConfig->GetIgnoreDelay());
+    editor->SetUseDefaultDelay(m_pConfig->GetInsertDefaultDelay());
+    SetChecked(BUTTON_IGNORE_DELAY, m_pConfig->GetIgnoreDelay());
+    SetChecked(BUTTON_INSERTDEFAULT_DELAY, m_pConfig->GetInsertDefaultDelay());
 }

@@ -12,6 +12,7 @@
 #include "IGenDevice.h"
 #include "IKeypadConfig.h"
 #include "IKvEventHandlers.h"
+#include "IShellOpener.h"
 
 #include <map>
 #include <vector>
@@ -71,6 +72,11 @@ protected:
     // The popups and file dialogs the pages open: the real ones unless a test sets others.
     CAppPopups m_ownPopups;
     IAppPopups* m_pPopups = &m_ownPopups;
+    // The profile, macro and lighting pages: the shell that opens the manual and web
+    // pages, the profile list's active row, and the stop button's tooltip key.
+    IShellOpener* m_pShellOpener;
+    int m_activeProfileRow = -1;
+    CString m_stopToolTip;
 
 public:
     CVelmoraAppDlg(Device** device, IKeypadConfig* config);
@@ -93,6 +99,7 @@ public:
         auto found = m_bound.find(id);
         return found == m_bound.end() ? nullptr : dynamic_cast<T*>(found->second);
     }
+    const CString& GetStopToolTip() const { return m_stopToolTip; }
 
     // Operations
     // The popups the pages open from now on; null goes back to the real ones.
@@ -106,6 +113,9 @@ public:
     void RefreshPages();
     // The macro page's state 0..3; the macro page switches its controls with it.
     virtual void SetMacroPageState(int state);
+    // The opener of the manual and web pages from now on; null goes back to the shell.
+    void SetShellOpener(IShellOpener* opener);
+    void SelectFirstProfile();
 
     void OnActiveKeyMapChanged(const GUID* keymapId) override;
     void OnActiveProfileChanged(const GUID* profileId) override;
@@ -148,15 +158,15 @@ protected:
     // The page code: the assignment, profile, macro and lighting pages fill these in.
     virtual void BuildAssignmentMenus() {}
     virtual void RefreshAssignmentTexts() {}
-    virtual void FillProfileList() {}
-    virtual void UpdateUnassignApplicationEntry() {}
-    virtual void FillMacroList() {}
-    virtual void FillCommandLists() {}
-    virtual void SetUpMacroDisplay() {}
-    virtual void SetBrightnessSlider() {}
-    virtual void OpenHelpPage() {}
-    virtual void OpenManual() {}
-    virtual void OpenWebPage(int) {}
+    virtual void FillProfileList();
+    virtual void UpdateUnassignApplicationEntry();
+    virtual void FillMacroList();
+    virtual void FillCommandLists();
+    virtual void SetUpMacroDisplay();
+    virtual void SetBrightnessSlider();
+    virtual void OpenHelpPage();
+    virtual void OpenManual();
+    virtual void OpenWebPage(int itemId);
     virtual void RestoreDefaults() {}
     virtual void NewProfile() {}
     virtual void ExportProfile() {}
@@ -178,5 +188,16 @@ protected:
     virtual void InsertDelay() {}
     // The private messages of the pages' controls (handled by the page that owns the
     // control); the result goes back to the sender.
-    virtual LRESULT OnPageMessage(UINT, WPARAM, LPARAM) { return 0; }
+    virtual LRESULT OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The profile, macro and lighting pages.
+    // OK: writes, then closes; a write the device refused keeps the window open with the
+    // changes pending and says so.
+    void OnOkButton();
+    void ShowWriteFailed();
+    void UpdateProfileMenu(int row);
+    void OnBrightnessMessage(UINT message, WPARAM position, LPARAM itemId);
+    void OnColourChosen(COLORREF colour, LPARAM controlId);
+    void SetMacroControlsEnabled(bool enabled);
+    void SetItemEnabled(int itemId, bool enabled);
 };

@@ -38,6 +38,7 @@ public:
 
     // Attributes
     int GetCount() const { return static_cast<int>(m_entries.size()); }
+    const std::vector<CListEntry>& GetEntries() const { return m_entries; }
     // With LVFI_STRING: the first entry whose text equals the string exactly; else -1.
     int FindItem(const LVFINDINFOW& find) const;
     CListPanelStatic* GetInlineList() const { return m_pInlineList.get(); }

@@ -14,6 +14,7 @@
 #include "CVelmoraWarningDlg.h"
 #include "ExeFolder.h"
 #include "GUIPageLoader.h"
+#include "IShellOpener.h"
 #include "Utf8.h"
 #include "Vocabulary.h"
 #include "WindowTestSupport.h"
@@ -32,12 +33,14 @@ class CScriptedDevice : public Device
 public:
     bool m_connected = true;
     bool m_readSucceeds = true;
+    bool m_busy = false;
+    bool m_writeSucceeds = true;
     int m_reads = 0;
     int m_writes = 0;
 
     bool Initialize(IKeypadConfig*) override { return true; }
     void Shutdown() override {}
-    bool IsBusy() override { return false; }
+    bool IsBusy() override { return m_busy; }
     bool ImportMacro(CString, IKeypadConfig*) override { return false; }
     bool ExportMacro(CString, CMacro*) override { return false; }
     bool HasMacro(CMacro*) override { return false; }
@@ -50,7 +53,7 @@ public:
     bool SyncConfig(IKeypadConfig*, int mode, uint16_t) override
     {
         (mode == 1 ? m_reads : m_writes)++;
-        return mode == 1 ? m_readSucceeds : true;
+        return mode == 1 ? m_readSucceeds : m_writeSucceeds;
     }
     bool IsConnected() override { return m_connected; }
     bool GetVersionText(CString& out) override
@@ -68,6 +71,19 @@ public:
     int GetStatus() override { return 0; }
     bool FinishWrite(IKeypadConfig*) override { return true; }
     std::vector<CString> GetProfilesWithoutApplication() override { return {}; }
+};
+
+// Records what the main window asks the shell to open.
+class CRecordingOpener : public IShellOpener
+{
+public:
+    std::vector<CString> m_opened;
+
+    bool Open(const CString& target) override
+    {
+        m_opened.push_back(target);
+        return true;
+    }
 };
 
 // The main window without the device service's event connections, counting what reaches
@@ -401,4 +417,92 @@ TEST_F(AppShellTest, PreviewOfNoProfileOpensAndCloses)
     popup.SendMessage(WM_COMMAND, MAKEWPARAM(BUTTON_POPUP_OK, BN_CLICKED), reinterpret_cast<LPARAM>(ok->m_hWnd));
     EXPECT_FALSE(popup.IsWindowVisible());
 }
+}
+
+TEST_F(AppShellTest, Apply_OutcomesOnPendingAndTheApplyButton)
+{
+    struct Case
+    {
+        const char* name;
+        bool busy;
+        bool accepted;
+        int expectedWrites;
+        bool expectedPending;
+    };
+    const Case cases[] = {
+        { "busy: nothing happens", true, true, 0, true },
+        { "refused: stays pending", false, false, 1, true },
+        { "accepted: nothing pending", false, true, 1, false },
+    };
+    for (const Case& c : cases)
+    {
+        auto window = OpenMainWindow();
+        ASSERT_NE(window, nullptr);
+        window->MarkChanged();
+        m_scripted.m_writes = 0;
+        m_scripted.m_busy = c.busy;
+        m_scripted.m_writeSucceeds = c.accepted;
+        window->Click(BUTTON_APPLY);
+        EXPECT_EQ(m_scripted.m_writes, c.expectedWrites) << c.name;
+        EXPECT_EQ(window->HasChangesPending(), c.expectedPending) << c.name;
+        EXPECT_EQ(::IsWindowEnabled(window->ItemWindow(BUTTON_APPLY)) != FALSE, c.expectedPending) << c.name;
+        m_scripted.m_busy = false;
+    }
+}
+
+TEST_F(AppShellTest, OkWhileBusyClosesWithoutANewWrite)
+{
+    auto window = OpenMainWindow();
+    ASSERT_NE(window, nullptr);
+    window->MarkChanged();
+    m_scripted.m_writes = 0;
+    m_scripted.m_busy = true;
+    window->Click(BUTTON_OK);
+    EXPECT_EQ(m_scripted.m_writes, 0);
+    EXPECT_FALSE(window->HasChangesPending());
+    EXPECT_FALSE(window->IsWindowVisible());
+}
+
+TEST_F(AppShellTest, HelpAndWebButtonsOpenTheirPagesThroughTheOpener)
+{
+    auto window = OpenMainWindow();
+    ASSERT_NE(window, nullptr);
+    CRecordingOpener opener;
+    window->SetShellOpener(&opener);
+    window->Click(BUTTON_HELP);
+    window->SendMessage(WM_HELP, 0, 0);
+    ASSERT_EQ(opener.m_opened.size(), 2u);
+    EXPECT_EQ(opener.m_opened[0], g_exeFolder + L"Manuals\\index.html");
+    window->SetShellOpener(nullptr);
+}
+
+TEST_F(AppShellTest, MacroPageStates_SwitchTheControlsAndTheStopToolTip)
+{
+    auto window = OpenMainWindow();
+    ASSERT_NE(window, nullptr);
+    struct Case
+    {
+        int state;
+        bool recordEnabled;
+        bool insertDelayEnabled;
+        bool okEnabled;
+        const wchar_t* stopTip;
+    };
+    const Case cases[] = {
+        { 0, true, false, true, L"$StopRecordingMacroEvents" },
+        { 1, true, true, true, L"$StopRecordingMacroEvents" },
+        { 2, false, false, false, L"$Stop" },
+        { 3, false, false, false, L"$StopRecordingMacroEvents" },
+    };
+    for (const Case& c : cases)
+    {
+        window->SetMacroPageState(c.state);
+        EXPECT_EQ(window->GetMacroState(), c.state);
+        EXPECT_EQ(::IsWindowEnabled(window->ItemWindow(BUTTON_MACRO_RECORD)) != FALSE, c.recordEnabled) << c.state;
+        EXPECT_EQ(::IsWindowEnabled(window->ItemWindow(BUTTON_INSERT_DELAY)) != FALSE, c.insertDelayEnabled) << c.state;
+        EXPECT_EQ(::IsWindowEnabled(window->ItemWindow(BUTTON_OK)) != FALSE, c.okEnabled) << c.state;
+        EXPECT_TRUE(::IsWindowEnabled(window->ItemWindow(BUTTON_MACRO_RECORD_STOP))) << c.state;
+        EXPECT_EQ(window->GetStopToolTip(), c.stopTip) << c.state;
+    }
+    window->SetMacroPageState(1);
 }
