@@ -519,11 +519,10 @@ TEST_F(AppShellTest, AssignmentDropdownTakesAMouseFunctionThroughItsMenusAndAppl
     CDropdownListItem* first = window->Bound<CDropdownListItem>(BUTTON_ASSNBUTTON1);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->GetDisplayText(), L"Default key");
-    EXPECT_EQ(window->Bound<CDropdownListItem>(BUTTON_ASSNBUTTON1 + 19)->GetDisplayText(), L"Thumb pad up");
+    EXPECT_EQ(window->Bound<CDropdownListItem>(BUTTON_ASSNBUTTON1 + 19)->GetDisplayText(), L"Pad up");
     EXPECT_EQ(window->Bound<CDropdownListItem>(BUTTON_ASSNBUTTON1 + 17)->GetDisplayText(), L"Scroll up");
     ASSERT_TRUE(WindowTest::BringToForeground(window->m_hWnd));
     WindowTest::PumpFor(200);
-    EXPECT_TRUE(WindowTest::SaveScreenshot(GetModuleFolder() + L"app-assignment-page.bmp"));
 
     CRect box;
     first->GetClientRect(&box);
@@ -552,6 +551,8 @@ TEST_F(AppShellTest, AssignmentDropdownTakesAMouseFunctionThroughItsMenusAndAppl
     }
     CListPanel::SetTemplateId(savedTemplate);
     EXPECT_EQ(first->GetDisplayText(), L"Click");
+    WindowTest::PumpFor(200);
+    EXPECT_TRUE(WindowTest::SaveScreenshot(GetModuleFolder() + L"app-assignment-page.bmp"));
     EXPECT_TRUE(::IsWindowEnabled(window->ItemWindow(BUTTON_APPLY)));
     CAssignment stored;
     m_store.GetKeyAssignment(&stored, g_defaultButtonKeys.at(tKeypadButton(1)));
