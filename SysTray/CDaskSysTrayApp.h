@@ -4,6 +4,7 @@
 //                     message loop running.
 #pragma once
 
+#include "CComApartment.h"
 #include "CWinApp.h"
 
 #include <memory>
@@ -18,6 +19,10 @@ class CDaskSysTrayApp : public CWinApp
     };
 
     // Data members
+    // COM stays initialised on the thread until the message loop has ended: the dialog
+    // ends its own initialisation when its window goes, and a call from the device service
+    // that is already on its way must still find the apartment when the loop dispatches it.
+    CComApartment m_com{ COINIT_APARTMENTTHREADED };
     // Held for the whole run, so that every later copy finds it.
     std::unique_ptr<void, HandleCloser> m_instanceMutex;
     CDaskSysTrayDlg* m_pDialog = nullptr;
