@@ -230,7 +230,8 @@ bool CAssignButtonsPage::Read(int button, CAssignment& assignment, CKeymap* keym
     if (IsWheel(button))
         return m_pConfig->GetButtonAssignment(&assignment, static_cast<tKeypadButton>(button), nullptr, keymap);
     const auto found = g_defaultButtonKeys.find(static_cast<tKeypadButton>(button));
-    return found != g_defaultButtonKeys.end() && m_pConfig->GetKeyAssignment(&assignment, found->second, nullptr, keymap);
+    return found != g_defaultButtonKeys.end() &&
+        m_pConfig->GetKeyAssignment(&assignment, found->second, nullptr, keymap) != nullptr;
 }
 
 void CAssignButtonsPage::Store(int button, const CAssignment& assignment, CKeymap* keymap)

@@ -57,7 +57,8 @@ std::unique_ptr<CLangTable> French()
         { L"macro", L"Macro-commande" }, { L"profile", L"Profil" }, { L"keymap", L"Affectation" },
         { L"click", L"Clic" }, { L"joystick", L"Manette" }, { L"launchprogram", L"Lancer un programme" },
         { L"PlayOnce", L"Lire une fois" }, { L"PlayMultipleTimes", L"Lire plusieurs fois" },
-        { L"whileheld", L"maintenu" }, { L"cycle", L"cycle" }, { L"xaxis", L"Axe X" }, { L"increase", L"Augmenter" },
+        { L"whileheld", L"maintenu" }, { L"cycle", L"en boucle" }, { L"xaxis", L"Axe X" },
+        { L"increase", L"Augmenter" },
         { L"d-padnorth", L"Pavé haut" }, { L"Default", L"Par défaut" } });
 }
 
@@ -333,7 +334,7 @@ TEST_F(AssignButtonsPageTest, TextsOfEveryKindInTwoLanguages)
         { 5, ById(kAssignKeymap30, KeymapId(2)), L"Keymap: Keymap 3", L"Affectation: Affectation 3" },
         { 5, ById(kAssignKeymap34, KeymapId(1)), L"Keymap: Keymap 2 (while held)",
             L"Affectation: Affectation 2 (maintenu)" },
-        { 5, Simple(kAssignKeymap32), L"Keymap (cycle)", L"Affectation (cycle)" },
+        { 5, Simple(kAssignKeymap32), L"Keymap (cycle)", L"Affectation (en boucle)" },
         { 6, MakeNamedAssignment(kAssignLaunchProgramByName, byName, L"C:\\Tools\\edit.exe"),
             L"Launch program: edit.exe", L"Lancer un programme: edit.exe" },
         { 7, Joystick(xIncrease), L"Joystick: X axis Increase", L"Manette: Axe X Augmenter" },
