@@ -1,5 +1,5 @@
 // VelmoraBenchmark: the device layer's write and read, one service call, the first
-// connection and the converter, each timed against its floor on the same machine in the
+// connection, the converter and the configuration program's start, each timed against its floor on the same machine in the
 // same run (see the README). Not a test: it prints figures and fails on no time.
 //   VelmoraBenchmark.exe [--runs N]
 // It resets the device service's keypad. --child-connect is its own child process: it
@@ -8,12 +8,14 @@
 #include "ConverterFigure.h"
 #include "Figures.h"
 #include "FullStore.h"
+#include "StartupFigure.h"
 #include "FullFixture.h"
 #include "WritePlan.h"
 
 #include "CKeyDefTable.h"
 #include "CKeypad.h"
 #include "CVelmoraConfig.h"
+#include "AppNames.h"
 #include "GuidText.h"
 
 #include <objbase.h>
@@ -46,14 +48,33 @@ std::wstring ModulePath()
     return length > 0 && length < MAX_PATH ? std::wstring(path, length) : std::wstring();
 }
 
-// The build's App\bin folder, with the key data files, three folders above this program.
-std::wstring KeyDataFolder()
+// The build's folder, three folders above this program.
+std::wstring BuildFolder()
 {
     std::wstring folder = ModulePath();
     for (int up = 0; up < 3; ++up)
         folder = folder.substr(0, folder.find_last_of(L'\\'));
-    return folder + L"\\App\\bin\\";
+    return folder;
 }
+
+// The build's App\bin folder, with the key data files.
+std::wstring KeyDataFolder()
+{
+    return BuildFolder() + L"\\App\\bin\\";
+}
+
+std::wstring ConfigProgram()
+{
+    return BuildFolder() + L"\\App\\" + kConfigProgramFile;
+}
+
+std::wstring BareWindowProgram()
+{
+    std::wstring program = ModulePath();
+    return program.substr(0, program.find_last_of(L'\\')) + L"\\BareWindow.exe";
+}
+
+const wchar_t kBareWindowClass[] = L"VELMORA_BENCHMARK_BARE_WINDOW";
 
 bool LoadKeys(CKeyDefTable& table)
 {
@@ -236,6 +257,19 @@ public:
         return connected;
     }
 
+    // The configuration program's start on a reset keypad (its one default profile), as a
+    // user first sees it, against a bare window's program; calls are the service calls the
+    // program made until its window was painted.
+    bool MeasureConfigStart(double& ms, double& bareMs, CallCounts& calls)
+    {
+        bool logged = false;
+        bool atLeast = false;
+        return SUCCEEDED(m_control->Reset()) && SUCCEEDED(m_control->ClearCallLog()) &&
+               MeasureProgramStart(ConfigProgram(), kSingleInstanceClass, ms,
+                   [&] { logged = LoggedCalls(calls, atLeast); }) &&
+               logged && MeasureProgramStart(BareWindowProgram(), kBareWindowClass, bareMs);
+    }
+
     // The old tree lies in a folder of its own for the whole run.
     bool MeasureConverterRun(ConverterTimes& times)
     {
@@ -318,7 +352,8 @@ bool RunAll(int runs)
     Figure operation = MakeFigure(L"one device-layer operation with its connection (HasProfile)", L"the same calls bare");
     Figure first = MakeFigure(L"first connection of a fresh process", L"a connection once connected");
     Figure converter = MakeFigure(L"converter, 20 profiles and 50 macros", L"its INI reads and registry writes bare");
-    CallCounts layerCalls, perRecordCalls, batchedCalls, readCalls, bareReadCalls;
+    Figure start = MakeFigure(L"configuration program to its painted main window", L"a bare Win32 window's program");
+    CallCounts layerCalls, perRecordCalls, batchedCalls, readCalls, bareReadCalls, startCalls;
     for (int run = 1; run <= runs; ++run) {
         double ms = 0, floorMs = 0;
         bool atLeast = false;
@@ -356,8 +391,13 @@ bool RunAll(int runs)
         converter.runs.push_back(times.converterMs);
         converter.floorRuns.push_back(times.bareMs);
         converter.floorCalls = times.iniReads + times.keys + times.values;
-        wprintf(L"run %d of %d: write %.0f ms (per-record floor %.0f ms, batched floor %.0f ms), read %.0f ms\n", run, runs,
-            write.runs.back(), write.floorRuns.back(), batched.floorRuns.back(), read.runs.back());
+        if (!bench.MeasureConfigStart(ms, floorMs, startCalls))
+            return Fail(L"the configuration program's start");
+        start.runs.push_back(ms);
+        start.floorRuns.push_back(floorMs);
+        wprintf(L"run %d of %d: write %.0f ms (per-record floor %.0f ms, batched floor %.0f ms), read %.0f ms, "
+                L"start %.0f ms (bare window %.0f ms)\n", run, runs, write.runs.back(), write.floorRuns.back(),
+            batched.floorRuns.back(), read.runs.back(), start.runs.back(), start.floorRuns.back());
         fflush(stdout);
     }
     write.calls = batched.calls = layerCalls.Total();
@@ -368,7 +408,8 @@ bool RunAll(int runs)
     read.floorCalls = bareReadCalls.Total();
     single.calls = 1;
     first.calls = first.floorCalls = 3;
-    PrintFigures({ write, batched, read, single, operation, first, converter }, runs);
+    start.calls = startCalls.Total();
+    PrintFigures({ write, batched, read, single, operation, first, converter, start }, runs);
     wprintf(L"\nThe write's pause after its last call, by design: %.0f ms (taken off above).\n", kWritePauseMs);
     wprintf(L"The converter's floor: %d profile-string reads of the old tree, then its registry keys and values.\n",
         converter.floorCalls);
@@ -377,6 +418,7 @@ bool RunAll(int runs)
     PrintCallsByKind(L"the batched floor", batchedCalls);
     PrintCallsByKind(L"the device layer's read (service call log)", readCalls);
     PrintCallsByKind(L"the bare read", bareReadCalls);
+    PrintCallsByKind(L"the configuration program's start (service call log)", startCalls);
     return true;
 }
 }
