@@ -3,6 +3,7 @@
 #include "AppNames.h"
 #include "AppResource.h"
 #include "CInstallSettings.h"
+#include "CKeyboardDef.h"
 #include "CKeypad.h"
 #include "CKvCallbacks.h"
 #include "CLangTable.h"
@@ -92,9 +93,11 @@ void CVelmoraAppApp::ChooseLanguage(int languageId)
 
 void CVelmoraAppApp::RunMainWindow()
 {
-    auto store = std::make_unique<CVelmoraConfig>();
+    // The key definitions read with the skin give the keys' ids and default keystrokes to
+    // the store and to the device layer, which maps the keypad's key codes by them.
+    auto store = std::make_unique<CVelmoraConfig>(&g_keyboardDef);
     m_pConfig = store.get();
-    m_pDevice = CreateKeypadDevice(m_pConfig);
+    m_pDevice = CreateKeypadDevice(m_pConfig, &g_keyboardDef);
     auto window = std::make_unique<CVelmoraAppDlg>(&m_pDevice, m_pConfig);
     m_pMainWnd = window.get();
     window->DoModal();

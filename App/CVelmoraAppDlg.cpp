@@ -145,7 +145,8 @@ bool SameGuid(const GUID& a, const GUID& b)
 
 CVelmoraAppDlg::CVelmoraAppDlg(Device** device, IKeypadConfig* config)
     : CGUIPanel(IDD_VELMORA_MAIN, kMainPage, nullptr), m_pConfig(config), m_ppDevice(device), m_ownPopups(this),
-      m_pShellOpener(&CShellOpener::Get()), m_stopToolTip(kStopRecordingTip)
+      m_pShellOpener(&CShellOpener::Get()), m_stopToolTip(kStopRecordingTip),
+      m_assignPage(config, device, &m_pPopups, [this]() { MarkChanged(); })
 {
     m_hIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON,
         0, 0, LR_DEFAULTSIZE | LR_SHARED));
@@ -331,6 +332,12 @@ void CVelmoraAppDlg::OnActiveProfileChanged(const GUID* profileId)
 
 bool CVelmoraAppDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
+    if ((message == WM_GUI_DROPDOWN_CLICKED || message == WM_GUI_DROPDOWN_SELCHANGE) &&
+        OnAssignmentDropdown(message, lParam))
+    {
+        result = 0;
+        return true;
+    }
     switch (message)
     {
     case WM_ERASEBKGND: // the page paints everything
@@ -1035,4 +1042,32 @@ void CVelmoraAppDlg::SetUpMacroDisplay()
     editor->SetUseDefaultDelay(m_pConfig->GetInsertDefaultDelay());
     SetChecked(BUTTON_IGNORE_DELAY, m_pConfig->GetIgnoreDelay());
     SetChecked(BUTTON_INSERTDEFAULT_DELAY, m_pConfig->GetInsertDefaultDelay());
+}
+
+void CVelmoraAppDlg::BuildAssignmentMenus()
+{
+    m_assignPage.BuildAssignmentMenus(m_pages[kAssignButtons]);
+}
+
+void CVelmoraAppDlg::RefreshAssignmentTexts()
+{
+    m_assignPage.RefreshAssignmentTexts();
+}
+
+bool CVelmoraAppDlg::OnAssignmentDropdown(UINT message, LPARAM lParam)
+{
+    const int button = m_assignPage.FindButton(reinterpret_cast<HWND>(lParam));
+    CDropdownListItem* dropdown = m_assignPage.GetDropdown(button);
+    if (!dropdown)
+        return false;
+    if (message == WM_GUI_DROPDOWN_SELCHANGE)
+    {
+        m_assignPage.OnAssignmentChosen(button, dropdown->GetChosenPath());
+        return true;
+    }
+    // The profile sub-menu leaves out the profile of the profile list's selected row.
+    const CXListCtrl* list = Bound<CXListCtrl>(LIST_PROFILELIST);
+    const int row = list ? list->GetSelectedRowKey() : -1;
+    m_assignPage.OnDropdownClicked(button, row >= 0 && m_pConfig ? m_pConfig->GetProfile(row) : nullptr);
+    return true;
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "CAppPopups.h"
+#include "CAssignButtonsPage.h"
 #include "CGUIPanel.h"
 #include "CListEntry.h"
 #include "IGenDevice.h"
@@ -54,14 +55,7 @@ protected:
     HICON m_hIcon = nullptr;
     IKeypadConfig* m_pConfig;
     Device** m_ppDevice;
-    // Filled by the assignment page: button number to its drop-down, the entries of the
-    // assignment menu and its "More" and mouse sub-menus, and the thumb pad's labels.
-    std::map<int, CDropdownListItem*> m_assignmentDropdowns;
-    std::vector<CListEntry> m_assignMenuEntries;
-    std::vector<CListEntry> m_moreMenuEntries;
-    std::vector<CListEntry> m_mouseMenuEntries;
     std::map<int, CBitmapBtn*> m_keymapButtons;
-    std::map<int, CString> m_dpadLabels;
     int m_macroState = 1;
     bool m_changesPending = false;
     CGUIItems m_pages[kPageCount];
@@ -77,6 +71,8 @@ protected:
     IShellOpener* m_pShellOpener;
     int m_activeProfileRow = -1;
     CString m_stopToolTip;
+    // The button assignment page: its menus, its choices and its drop-downs' texts.
+    CAssignButtonsPage m_assignPage;
 
 public:
     CVelmoraAppDlg(Device** device, IKeypadConfig* config);
@@ -156,8 +152,10 @@ protected:
     bool Apply();
 
     // The page code: the assignment, profile, macro and lighting pages fill these in.
-    virtual void BuildAssignmentMenus() {}
-    virtual void RefreshAssignmentTexts() {}
+    virtual void BuildAssignmentMenus();
+    virtual void RefreshAssignmentTexts();
+    // The drop-downs of the assignment page report here first; false for other senders.
+    bool OnAssignmentDropdown(UINT message, LPARAM lParam);
     virtual void FillProfileList();
     virtual void UpdateUnassignApplicationEntry();
     virtual void FillMacroList();

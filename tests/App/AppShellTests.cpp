@@ -1,7 +1,11 @@
 // The main window shell and the two popups, built from the shipped skin pages in this
 // process with a scripted device; no input is sent, the window is driven by its messages.
 #include "AppItemIds.h"
+#include "AppResource.h"
 #include "CBitmapBtn.h"
+#include "CDropdownListItem.h"
+#include "CKeypadConfig.h"
+#include "CListPanel.h"
 #include "CKeymap.h"
 #include "CLangTable.h"
 #include "CSingleInstance.h"
@@ -15,6 +19,7 @@
 #include "ExeFolder.h"
 #include "GUIPageLoader.h"
 #include "IShellOpener.h"
+#include "ModalDriver.h"
 #include "Utf8.h"
 #include "Vocabulary.h"
 #include "WindowTestSupport.h"
@@ -505,4 +510,58 @@ TEST_F(AppShellTest, MacroPageStates_SwitchTheControlsAndTheStopToolTip)
         EXPECT_EQ(window->GetStopToolTip(), c.stopTip) << c.state;
     }
     window->SetMacroPageState(1);
+}
+
+TEST_F(AppShellTest, AssignmentDropdownTakesAMouseFunctionThroughItsMenusAndApplyWritesIt)
+{
+    auto window = OpenMainWindow();
+    ASSERT_NE(window, nullptr);
+    CDropdownListItem* first = window->Bound<CDropdownListItem>(BUTTON_ASSNBUTTON1);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->GetDisplayText(), L"Default key");
+    EXPECT_EQ(window->Bound<CDropdownListItem>(BUTTON_ASSNBUTTON1 + 19)->GetDisplayText(), L"Pad up");
+    EXPECT_EQ(window->Bound<CDropdownListItem>(BUTTON_ASSNBUTTON1 + 17)->GetDisplayText(), L"Scroll up");
+    ASSERT_TRUE(WindowTest::BringToForeground(window->m_hWnd));
+    WindowTest::PumpFor(200);
+
+    CRect box;
+    first->GetClientRect(&box);
+    POINT centre = { (box.left + box.right) / 2, (box.top + box.bottom) / 2 };
+    first->ClientToScreen(&centre);
+    const DWORD thread = ::GetCurrentThreadId();
+    // The program's start-up gives the list panels their dialog template.
+    const UINT savedTemplate = CListPanel::GetTemplateId();
+    CListPanel::SetTemplateId(IDD_VELMORA_POPUP);
+    {
+        ModalTest::CScript script([&] {
+            // The pointer enters the box from outside, so that the box tracks it.
+            WindowTest::MoveMouseTo(POINT{ centre.x, centre.y - 30 });
+            ::Sleep(80);
+            WindowTest::MoveMouseTo(centre);
+            ::Sleep(80);
+            WindowTest::MoveMouseTo(POINT{ centre.x + 1, centre.y });
+            ::Sleep(80);
+            ModalTest::ClickScreen(centre);
+            ModalTest::ClickRow(ModalTest::WaitForPanels(thread, 1), 3);
+            ModalTest::ClickRow(ModalTest::WaitForPanels(thread, 2), 0);
+            ModalTest::ClickRow(ModalTest::WaitForPanels(thread, 3), 0);
+            ModalTest::WaitForNoPanel(thread);
+        });
+        script.Finish();
+    }
+    CListPanel::SetTemplateId(savedTemplate);
+    EXPECT_EQ(first->GetDisplayText(), L"Click");
+    WindowTest::PumpFor(200);
+    EXPECT_TRUE(WindowTest::SaveScreenshot(GetModuleFolder() + L"app-assignment-page.bmp"));
+    EXPECT_TRUE(::IsWindowEnabled(window->ItemWindow(BUTTON_APPLY)));
+    CAssignment stored;
+    m_store.GetKeyAssignment(&stored, g_defaultButtonKeys.at(tKeypadButton(1)));
+    EXPECT_EQ(stored.kind, kAssignClick);
+    m_store.GetKeyAssignment(&stored, g_defaultButtonKeys.at(tKeypadButton(1)), nullptr, m_first->GetKeymap(1));
+    EXPECT_EQ(stored.kind, kAssignDefaultKey);
+
+    m_scripted.m_writes = 0;
+    window->Click(BUTTON_APPLY);
+    EXPECT_EQ(m_scripted.m_writes, 1);
+    EXPECT_FALSE(window->HasChangesPending());
 }

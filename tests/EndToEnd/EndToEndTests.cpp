@@ -4,6 +4,8 @@
 #include "CAppDriver.h"
 #include "WindowTestSupport.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,6 +31,7 @@ enum
     BUTTON_MANAGEPROFILES = 72,
     BUTTON_MANAGEMACROS = 73,
     BUTTON_LIGHTINGMAINTENANCE = 74,
+    BUTTON_ASSNBUTTON1 = 99,
     TEXT_WARNDLG_HEADING = 129,
     TEXT_ASSIGNBUTTONS_HEADING = 131,
     TEXT_DRIVERVER = 137,
@@ -104,6 +107,95 @@ bool IsDisabled(HWND wnd)
 bool IsGone(HWND wnd)
 {
     return ::IsWindow(wnd) == FALSE || ::IsWindowVisible(wnd) == FALSE;
+}
+
+struct PanelSearch
+{
+    DWORD processId;
+    std::vector<HWND> panels;
+};
+
+BOOL CALLBACK CollectPanel(HWND wnd, LPARAM param)
+{
+    auto* search = reinterpret_cast<PanelSearch*>(param);
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(wnd, &processId);
+    wchar_t className[32] = {};
+    ::GetClassNameW(wnd, className, 32);
+    if (processId == search->processId && ::IsWindowVisible(wnd) && std::wstring(className) == L"#32770" &&
+        ::FindWindowExW(wnd, nullptr, L"SysListView32", nullptr))
+        search->panels.push_back(wnd);
+    return TRUE;
+}
+
+// Waits until the program has that many list panels open; the innermost (the enabled one).
+HWND WaitForPanels(DWORD processId, size_t count)
+{
+    for (int attempt = 0; attempt < 100; ++attempt)
+    {
+        PanelSearch search = { processId, {} };
+        ::EnumWindows(&CollectPanel, reinterpret_cast<LPARAM>(&search));
+        if (search.panels.size() == count)
+        {
+            for (HWND panel : search.panels)
+            {
+                if (::IsWindowEnabled(panel))
+                    return panel;
+            }
+        }
+        ::Sleep(50);
+    }
+    return nullptr;
+}
+
+// Clicks a row of a panel's list. The rows are of one height; the list reports how many
+// fit into its client area, which gives that height closely enough for the first rows.
+bool ClickPanelRow(HWND panel, int row)
+{
+    HWND list = panel ? ::FindWindowExW(panel, nullptr, L"SysListView32", nullptr) : nullptr;
+    RECT client = {};
+    if (!list || !::GetClientRect(list, &client))
+        return false;
+    const LRESULT perPage = ::SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0);
+    const LRESULT count = ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+    const LRESULT rows = perPage < count || count == 0 ? perPage : count;
+    if (rows <= 0 || row >= count)
+        return false;
+    const int height = (client.bottom - client.top) / static_cast<int>(rows);
+    POINT point = { (client.left + client.right) / 2, row * height + height / 2 };
+    ::ClientToScreen(list, &point);
+    WindowTest::MoveMouseTo(point);
+    ::Sleep(150);
+    WindowTest::PressLeftButton();
+    ::Sleep(40);
+    WindowTest::ReleaseLeftButton();
+    return true;
+}
+
+// The key lines of the keypad's dump, each with the profile and keymap line it falls under.
+std::vector<std::string> KeyLines(const std::string& dump)
+{
+    std::vector<std::string> lines;
+    std::string profile;
+    std::string keymap;
+    size_t start = 0;
+    while (start < dump.size())
+    {
+        size_t end = dump.find('\n', start);
+        if (end == std::string::npos)
+            end = dump.size();
+        std::string line = dump.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.rfind("profile ", 0) == 0)
+            profile = line;
+        else if (line.rfind("  keymap ", 0) == 0)
+            keymap = line;
+        else if (line.rfind("    key ", 0) == 0)
+            lines.push_back(profile + " / " + keymap + " /" + line);
+        start = end + 1;
+    }
+    return lines;
 }
 
 class EndToEnd : public ::testing::Test
@@ -246,4 +338,52 @@ TEST_F(EndToEnd, Exit_EndsTheProgram)
     EXPECT_TRUE(CAppDriver::WaitUntil(&IsGone, main, 15000));
     EXPECT_NE(m_driver.WaitForExit(30000), STILL_ACTIVE);
 }
+}
+
+TEST_F(EndToEnd, AssignmentMenu_MouseFunctionOnTheFirstButtonReachesTheKeypadAfterApply)
+{
+    std::string before;
+    ASSERT_TRUE(m_driver.RunControlTool(L"dump", &before));
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_NE(apply, nullptr);
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    HWND first = CAppDriver::WaitForItem(main, BUTTON_ASSNBUTTON1, 10000);
+    ASSERT_NE(first, nullptr);
+    RECT box = {};
+    ::GetWindowRect(first, &box);
+    WindowTest::MoveMouseTo(POINT{ (box.left + box.right) / 2, box.top - 30 });
+    ::Sleep(150);
+    ASSERT_TRUE(CAppDriver::Click(first));
+    // "More", then "Mouse button", then "Click".
+    ASSERT_TRUE(ClickPanelRow(WaitForPanels(m_driver.GetProcessId(), 1), 3));
+    ASSERT_TRUE(ClickPanelRow(WaitForPanels(m_driver.GetProcessId(), 2), 0));
+    ::Sleep(300);
+    EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(L"assign-mouse-menu")));
+    ASSERT_TRUE(ClickPanelRow(WaitForPanels(m_driver.GetProcessId(), 3), 0));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 10000));
+    ::Sleep(300);
+    EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(L"assign-click-chosen")));
+    ASSERT_TRUE(CAppDriver::Click(apply));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 30000));
+
+    std::string after;
+    ASSERT_TRUE(m_driver.RunControlTool(L"dump", &after));
+    const std::vector<std::string> old = KeyLines(before);
+    const std::vector<std::string> now = KeyLines(after);
+    ASSERT_EQ(old.size(), now.size());
+    std::vector<std::string> changed;
+    for (size_t index = 0; index < now.size(); ++index)
+    {
+        if (now[index] != old[index])
+            changed.push_back(now[index]);
+    }
+    // Exactly one key changed: the first button's key (Tab, code 0x0F) of the active
+    // profile's first keymap is a click (record type 1, value 1) now.
+    ASSERT_EQ(changed.size(), 1u) << after;
+    EXPECT_EQ(changed[0].find("profile "), 0u) << changed[0];
+    EXPECT_NE(changed[0].find("(active) /   keymap "), std::string::npos) << changed[0];
+    const char clickOnTab[] = "\"Keymap 1\" (active) /    key code 0x0000F type 1 data 01 00 00 00 ";
+    EXPECT_NE(changed[0].find(clickOnTab), std::string::npos) << changed[0];
 }
