@@ -145,7 +145,7 @@ bool SameGuid(const GUID& a, const GUID& b)
 
 CVelmoraAppDlg::CVelmoraAppDlg(Device** device, IKeypadConfig* config)
     : CGUIPanel(IDD_VELMORA_MAIN, kMainPage, nullptr), m_pConfig(config), m_ppDevice(device), m_ownPopups(this),
-      m_pShellOpener(&CShellOpener::Get()), m_stopToolTip(kStopRecordingTip)
+      m_pShellOpener(&CShellOpener::Get()), m_stopToolTip(kStopRecordingTip), m_profilesPage(*this, config, device)
 {
     m_hIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON,
         0, 0, LR_DEFAULTSIZE | LR_SHARED));
@@ -573,6 +573,7 @@ bool CVelmoraAppDlg::CheckKeypad()
         return false;
     if (!device->SyncConfig(m_pConfig, 1, kAllCategories))
         return false;
+    m_profilesPage.AttachMenu();
     FillProfileList();
     if (!m_pConfig->GetActiveProfile())
         m_pConfig->SetActiveProfile(m_pConfig->GetProfile(0));
@@ -866,6 +867,8 @@ void CVelmoraAppDlg::OpenWebPage(int itemId)
 
 LRESULT CVelmoraAppDlg::OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (m_profilesPage.OnMessage(message, wParam, lParam))
+        return 0;
     switch (message)
     {
     case WM_GUI_SLIDER_POSCHANGING:
