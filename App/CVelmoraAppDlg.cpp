@@ -918,7 +918,7 @@ void CVelmoraAppDlg::FillProfileList()
     const int rows = list ? list->GetItemCount() : 0;
     for (int row = 0; row < rows; ++row)
     {
-        const int index = static_cast<int>(list->GetItemData(row));
+        const int index = list->GetRowKey(row);
         CString number;
         number.Format(L"%02d", index + 1);
         list->SetCellText(index, LCITEM_PROFILEID, number);
@@ -976,7 +976,7 @@ void CVelmoraAppDlg::UpdateProfileMenu(int row)
     CXListCtrl* list = Bound<CXListCtrl>(LIST_PROFILELIST);
     if (!list || !m_pConfig)
         return;
-    const int rowKey = row >= 0 ? static_cast<int>(list->GetItemData(row)) : list->GetSelectedRowKey();
+    const int rowKey = row >= 0 ? list->GetRowKey(row) : list->GetSelectedRowKey();
     IKeypadProfile* profile = rowKey >= 0 ? m_pConfig->GetProfile(rowKey) : nullptr;
     const bool hasApplication = profile && !profile->GetApplicationName().IsEmpty();
     CListPanelItem* menu = list->GetMenu();
