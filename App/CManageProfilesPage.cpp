@@ -51,8 +51,9 @@ CString Translated(const wchar_t* key, const wchar_t* fallback)
 
 CString FileNameOf(const CString& path)
 {
-    const int slash = path.ReverseFind(L'\\') > path.ReverseFind(L'/') ? path.ReverseFind(L'\\') : path.ReverseFind(L'/');
-    return path.Mid(slash + 1);
+    const int backslash = path.ReverseFind(L'\\');
+    const int slash = path.ReverseFind(L'/');
+    return path.Mid((backslash > slash ? backslash : slash) + 1);
 }
 }
 
@@ -295,7 +296,7 @@ bool CManageProfilesPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         const CDropdownListItem* current = m_window.Bound<CDropdownListItem>(LIST_GLOBALPROFILELIST);
         if (!current || reinterpret_cast<HWND>(lParam) != current->m_hWnd)
             return false;
-        OnCurrentProfileChosen(wParam, lParam);
+        OnCurrentProfileChosen(wParam);
         return true;
     }
     const bool listMessage = message == WM_GUI_LIST_CELL_TEXT_CHANGED || message == WM_GUI_LIST_CHECKBOX_CHANGED ||
@@ -325,7 +326,7 @@ bool CManageProfilesPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnMenuCommand(record->m_rowKey, record->GetText() ? CString(record->GetText()) : CString());
         break;
     default:
-        OnDoubleClick();
+        OnDoubleClick(record->m_rowKey);
         break;
     }
     return true;
@@ -372,15 +373,15 @@ void CManageProfilesPage::OnCheckboxChanged(const CXListCellRecord& record)
         SetAutoSwitch(record.m_rowKey, record.GetCheck());
 }
 
-void CManageProfilesPage::OnDoubleClick()
+void CManageProfilesPage::OnDoubleClick(int rowKey)
 {
     m_window.UpdateProfileMenu(-1);
-    IKeypadProfile* profile = ProfileOfRow(-1);
+    IKeypadProfile* profile = ProfileOfRow(rowKey);
     if (profile && profile != m_pConfig->GetActiveProfile())
         m_window.ActivateProfile(profile);
 }
 
-void CManageProfilesPage::OnCurrentProfileChosen(WPARAM selection, LPARAM)
+void CManageProfilesPage::OnCurrentProfileChosen(WPARAM selection)
 {
     const CDropdownListItem* current = m_window.Bound<CDropdownListItem>(LIST_GLOBALPROFILELIST);
     const int index = static_cast<int>(selection);

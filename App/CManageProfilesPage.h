@@ -89,8 +89,8 @@ private:
     bool IsFromList(WPARAM wParam) const;
     void OnMenuCommand(int rowKey, const CString& command);
     void OnCheckboxChanged(const CXListCellRecord& record);
-    void OnDoubleClick();
-    void OnCurrentProfileChosen(WPARAM selection, LPARAM dropdown);
+    void OnDoubleClick(int rowKey);
+    void OnCurrentProfileChosen(WPARAM selection);
     bool ConfirmRestore(const IKeypadProfile& profile);
     bool HasReachedLimit(int limit, const wchar_t* heading);
     void WarnHeading(const wchar_t* page, const wchar_t* heading);

@@ -19,6 +19,7 @@
 #include "GuidText.h"
 #include "KeypadButtons.h"
 #include "NamedReferences.h"
+#include "ReferenceAssignments.h"
 #include "Utf8.h"
 #include "Vocabulary.h"
 #include "WindowTestSupport.h"
@@ -171,20 +172,6 @@ protected:
 tKeypadButton Button(int number)
 {
     return static_cast<tKeypadButton>(number);
-}
-
-CAssignment ById(int kind, const GUID& id)
-{
-    uint32_t words[4];
-    GuidToWords(id, words);
-    CAssignment assignment;
-    return MakeAssignment(kind, assignment, words[0], words[1], words[2], words[3]);
-}
-
-CAssignment ByName(int kind, const wchar_t* name)
-{
-    CAssignment assignment;
-    return MakeNamedAssignment(kind, assignment, name);
 }
 
 class ManageProfilesPage : public testing::Test
@@ -647,7 +634,7 @@ TEST_F(ManageProfilesPage, RestoreAsksWithTheShortenedNameAndRestoresOnlyWhenCon
     EXPECT_TRUE(m_window->IsApplyEnabled());
 }
 
-TEST_F(ManageProfilesPage, MenuSetActivePreviewAndTheCurrentProfileDropDown)
+TEST_F(ManageProfilesPage, MenuSetActivePreviewDoubleClickAndTheCurrentProfileDropDown)
 {
     SendListMessage(WM_GUI_LIST_MENU_COMMAND, 1, 0, L"$SetActive");
     EXPECT_EQ(m_store.GetActiveProfile(), m_second);
@@ -670,5 +657,9 @@ TEST_F(ManageProfilesPage, MenuSetActivePreviewAndTheCurrentProfileDropDown)
     m_window->SendMessage(WM_GUI_DROPDOWN_SELCHANGE, 1, reinterpret_cast<LPARAM>(current->m_hWnd));
     EXPECT_EQ(m_store.GetActiveProfile(), m_second);
     EXPECT_EQ(IndexOf(m_store.GetActiveProfile()), 1);
+
+    SendListMessage(WM_GUI_LIST_CELL_DBLCLK, 0, 2, nullptr);
+    EXPECT_EQ(m_store.GetActiveProfile(), m_first);
+    EXPECT_EQ(current->GetItemText(current->GetCurSel()), L"First");
 }
 }
