@@ -146,7 +146,8 @@ bool SameGuid(const GUID& a, const GUID& b)
 CVelmoraAppDlg::CVelmoraAppDlg(Device** device, IKeypadConfig* config)
     : CGUIPanel(IDD_VELMORA_MAIN, kMainPage, nullptr), m_pConfig(config), m_ppDevice(device), m_ownPopups(this),
       m_pShellOpener(&CShellOpener::Get()), m_stopToolTip(kStopRecordingTip),
-      m_assignPage(config, device, &m_pPopups, [this]() { MarkChanged(); })
+      m_assignPage(config, device, &m_pPopups, [this]() { MarkChanged(); }),
+      m_profilesPage(*this, config, device)
 {
     m_hIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON,
         0, 0, LR_DEFAULTSIZE | LR_SHARED));
@@ -580,6 +581,7 @@ bool CVelmoraAppDlg::CheckKeypad()
         return false;
     if (!device->SyncConfig(m_pConfig, 1, kAllCategories))
         return false;
+    m_profilesPage.AttachMenu();
     FillProfileList();
     if (!m_pConfig->GetActiveProfile())
         m_pConfig->SetActiveProfile(m_pConfig->GetProfile(0));
@@ -873,6 +875,8 @@ void CVelmoraAppDlg::OpenWebPage(int itemId)
 
 LRESULT CVelmoraAppDlg::OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (m_profilesPage.OnMessage(message, wParam, lParam))
+        return 0;
     switch (message)
     {
     case WM_GUI_SLIDER_POSCHANGING:
@@ -922,7 +926,7 @@ void CVelmoraAppDlg::FillProfileList()
     const int rows = list ? list->GetItemCount() : 0;
     for (int row = 0; row < rows; ++row)
     {
-        const int index = static_cast<int>(list->GetItemData(row));
+        const int index = list->GetRowKey(row);
         CString number;
         number.Format(L"%02d", index + 1);
         list->SetCellText(index, LCITEM_PROFILEID, number);
@@ -980,7 +984,7 @@ void CVelmoraAppDlg::UpdateProfileMenu(int row)
     CXListCtrl* list = Bound<CXListCtrl>(LIST_PROFILELIST);
     if (!list || !m_pConfig)
         return;
-    const int rowKey = row >= 0 ? static_cast<int>(list->GetItemData(row)) : list->GetSelectedRowKey();
+    const int rowKey = row >= 0 ? list->GetRowKey(row) : list->GetSelectedRowKey();
     IKeypadProfile* profile = rowKey >= 0 ? m_pConfig->GetProfile(rowKey) : nullptr;
     const bool hasApplication = profile && !profile->GetApplicationName().IsEmpty();
     CListPanelItem* menu = list->GetMenu();

@@ -10,6 +10,7 @@
 #include "CAssignButtonsPage.h"
 #include "CGUIPanel.h"
 #include "CListEntry.h"
+#include "CManageProfilesPage.h"
 #include "IGenDevice.h"
 #include "IKeypadConfig.h"
 #include "IKvEventHandlers.h"
@@ -73,6 +74,9 @@ protected:
     CString m_stopToolTip;
     // The button assignment page: its menus, its choices and its drop-downs' texts.
     CAssignButtonsPage m_assignPage;
+    // The profile management page's commands; the page calls the window's profile list code.
+    CManageProfilesPage m_profilesPage;
+    friend class CManageProfilesPage;
 
 public:
     CVelmoraAppDlg(Device** device, IKeypadConfig* config);
@@ -112,6 +116,7 @@ public:
     // The opener of the manual and web pages from now on; null goes back to the shell.
     void SetShellOpener(IShellOpener* opener);
     void SelectFirstProfile();
+    CManageProfilesPage& GetProfilesPage() { return m_profilesPage; }
 
     void OnActiveKeyMapChanged(const GUID* keymapId) override;
     void OnActiveProfileChanged(const GUID* profileId) override;
@@ -165,11 +170,11 @@ protected:
     virtual void OpenHelpPage();
     virtual void OpenManual();
     virtual void OpenWebPage(int itemId);
-    virtual void RestoreDefaults() {}
-    virtual void NewProfile() {}
-    virtual void ExportProfile() {}
-    virtual void ImportProfile() {}
-    virtual void DeleteProfile() {}
+    virtual void RestoreDefaults() { m_profilesPage.RestoreActiveProfileDefaults(); }
+    virtual void NewProfile() { m_profilesPage.NewProfile(); }
+    virtual void ExportProfile() { m_profilesPage.ExportProfile(-1); }
+    virtual void ImportProfile() { m_profilesPage.ImportProfile(); }
+    virtual void DeleteProfile() { m_profilesPage.DeleteProfile(-1); }
     virtual void NewMacro() {}
     virtual void StartRecording() {}
     virtual void StopRecordingOrPreview() {}

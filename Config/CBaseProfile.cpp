@@ -40,6 +40,9 @@ CBaseProfile::CBaseProfile()
     RegisterCategory(kCatProfileAppName, m_categories, &m_trackedApplicationName);
     RegisterCategory(kCatProfileAutoSwitch, m_categories, &m_trackedAutoSwitch);
     RegisterCategory(kCatProfileOsd, m_categories, &m_trackedOsdEnabled);
+    // The notice is on from the start: tracked as on and not as a change.
+    m_trackedOsdEnabled.Set(m_osdEnabled);
+    m_trackedOsdEnabled.Accept();
 }
 
 CBaseProfile::CBaseProfile(const CString& name)
@@ -232,6 +235,7 @@ unsigned int CBaseProfile::GetLedBrightness(tLEDType led) const
 void CBaseProfile::SetAutoSwitch(bool on)
 {
     m_autoSwitch = on;
+    m_trackedAutoSwitch.Set(on);
 }
 
 bool CBaseProfile::GetAutoSwitch() const
@@ -242,6 +246,7 @@ bool CBaseProfile::GetAutoSwitch() const
 void CBaseProfile::SetOsdEnabled(bool on)
 {
     m_osdEnabled = on;
+    m_trackedOsdEnabled.Set(on);
 }
 
 bool CBaseProfile::IsOsdEnabled() const

@@ -120,7 +120,12 @@ int CXListCtrl::SelectedRow() const
 
 int CXListCtrl::GetSelectedRowKey() const
 {
-    const CXListRow* record = RowRecord(SelectedRow());
+    return GetRowKey(SelectedRow());
+}
+
+int CXListCtrl::GetRowKey(int row) const
+{
+    const CXListRow* record = RowRecord(row);
     return record ? record->front().m_rowKey : -1;
 }
 

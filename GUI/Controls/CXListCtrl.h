@@ -95,6 +95,8 @@ public:
     // How many rows hold a cell record (one for every row of the list).
     int GetRecordCount() const { return static_cast<int>(m_rows.size()); }
     int GetSelectedRowKey() const;
+    // The key of the row at that index; -1 when none.
+    int GetRowKey(int row) const;
     // The row index of a key; -1 when none.
     int FindRowByKey(int rowKey) const;
     CString GetCellText(int rowKey, int columnId) const;

@@ -4,6 +4,7 @@
 #include "KeypadButtons.h"
 #include "NamedReferences.h"
 #include "PageRules.h"
+#include "ReferenceAssignments.h"
 
 #include <gtest/gtest.h>
 
@@ -11,20 +12,6 @@ namespace
 {
 const GUID kFirstId = { 0x11111111, 1, 1, { 1, 1, 1, 1, 1, 1, 1, 1 } };
 const GUID kSecondId = { 0x22222222, 2, 2, { 2, 2, 2, 2, 2, 2, 2, 2 } };
-
-CAssignment ById(int kind, const GUID& id)
-{
-    uint32_t words[4];
-    GuidToWords(id, words);
-    CAssignment assignment;
-    return MakeAssignment(kind, assignment, words[0], words[1], words[2], words[3]);
-}
-
-CAssignment ByName(int kind, const wchar_t* name)
-{
-    CAssignment assignment;
-    return MakeNamedAssignment(kind, assignment, name);
-}
 
 TEST(PageRules, OtherNamedItemsAreFoundIgnoringCaseButNotTheItemItself)
 {

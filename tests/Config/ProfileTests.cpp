@@ -46,20 +46,31 @@ TEST(Profile, NewIsUnchangedAndNameChangesCategory24)
     EXPECT_TRUE(named.IsChanged());
 }
 
-TEST(Profile, FlagSettersDoNotTouchTheirCategories)
+TEST(Profile, FlagSettersTrackTheirCategories)
 {
     CVelmoraProfile profile;
+    // The notice is on from the start, which is no change.
+    EXPECT_TRUE(profile.IsOsdEnabled());
+    EXPECT_FALSE(profile.IsCategoryChanged(kCatProfileAutoSwitch));
+    EXPECT_FALSE(profile.IsCategoryChanged(kCatProfileOsd));
     profile.SetAutoSwitch(true);
     profile.SetOsdEnabled(false);
     EXPECT_TRUE(profile.GetAutoSwitch());
     EXPECT_FALSE(profile.IsOsdEnabled());
+    EXPECT_TRUE(profile.IsCategoryChanged(kCatProfileAutoSwitch));
+    EXPECT_TRUE(profile.IsCategoryChanged(kCatProfileOsd));
+    EXPECT_TRUE(profile.IsChanged());
+    profile.AcceptChanges();
     EXPECT_FALSE(profile.IsCategoryChanged(kCatProfileAutoSwitch));
     EXPECT_FALSE(profile.IsCategoryChanged(kCatProfileOsd));
-    // Only a copy sets the tracked flags; the notice flag is on by default.
+    // Setting a flag back to its accepted value is no change either.
     profile.SetOsdEnabled(true);
+    EXPECT_TRUE(profile.IsCategoryChanged(kCatProfileOsd));
+    profile.SetOsdEnabled(false);
+    EXPECT_FALSE(profile.IsCategoryChanged(kCatProfileOsd));
     CVelmoraProfile copy(profile);
-    EXPECT_TRUE(copy.IsCategoryChanged(kCatProfileAutoSwitch));
-    EXPECT_TRUE(copy.IsCategoryChanged(kCatProfileOsd));
+    EXPECT_TRUE(copy.GetAutoSwitch());
+    EXPECT_FALSE(copy.IsOsdEnabled());
 }
 
 TEST(Profile, LedSettersClampAndTrackEachField)

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -31,6 +33,8 @@ enum
     BUTTON_MANAGEPROFILES = 72,
     BUTTON_MANAGEMACROS = 73,
     BUTTON_LIGHTINGMAINTENANCE = 74,
+    BUTTON_NEWPROFILE = 75,
+    BUTTON_ENABLE_PROFILE_OSD = 98,
     BUTTON_ASSNBUTTON1 = 99,
     TEXT_WARNDLG_HEADING = 129,
     TEXT_ASSIGNBUTTONS_HEADING = 131,
@@ -39,6 +43,8 @@ enum
     TEXT_MANAGEPROFILES_HEADING = 139,
     TEXT_MANAGEMACROS_HEADING = 142,
     TEXT_LIGHTINGANDMAINTENANCE_HEADING = 151,
+    EDITCTRL_POPUP_NAMEENTRY = 159,
+    LIST_PROFILELIST = 164,
 };
 
 std::wstring ModuleFolder()
@@ -337,6 +343,76 @@ TEST_F(EndToEnd, Exit_EndsTheProgram)
     ASSERT_TRUE(CAppDriver::Click(exitButton));
     EXPECT_TRUE(CAppDriver::WaitUntil(&IsGone, main, 15000));
     EXPECT_NE(m_driver.WaitForExit(30000), STILL_ACTIVE);
+}
+
+// The simulated keypad's profiles by their dump lines: how many there are and how many
+// show the profile notice (flag 4).
+struct DumpedProfiles
+{
+    int count = 0;
+    int withNotice = 0;
+};
+
+DumpedProfiles ReadProfiles(const std::string& dump)
+{
+    DumpedProfiles found;
+    for (size_t at = dump.find("\nprofile {"); at != std::string::npos; at = dump.find("\nprofile {", at + 1))
+    {
+        ++found.count;
+        const size_t flags = dump.find("flags 0x", at);
+        if (flags != std::string::npos && (std::stoul(dump.substr(flags + 8, 4), nullptr, 16) & 4) != 0)
+            ++found.withNotice;
+    }
+    return found;
+}
+
+TEST_F(EndToEnd, ProfilesPage_TheNoticeOptionAloneIsWrittenAndANewProfileIsListed)
+{
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_NE(apply, nullptr);
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MANAGEPROFILES)));
+    HWND list = CAppDriver::WaitForItem(main, LIST_PROFILELIST, 5000);
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(CAppDriver::WaitUntil(&CAppDriver::HasVisibleStyle, list, 5000));
+    std::string dump;
+    ASSERT_TRUE(m_driver.RunControlTool(L"dump", &dump));
+    // The factory profiles show no notice: the option starts unticked.
+    const DumpedProfiles factory = ReadProfiles(dump);
+    ASSERT_GT(factory.count, 0) << dump;
+    ASSERT_EQ(factory.withNotice, 0) << dump;
+
+    // The notice option alone is a change: Apply offers it and writes it to the keypad's
+    // profiles.
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_ENABLE_PROFILE_OSD)));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 5000));
+    ASSERT_TRUE(CAppDriver::Click(apply));
+    DumpedProfiles noticed;
+    for (int attempt = 0; attempt < 100 && noticed.withNotice < factory.count; ++attempt, ::Sleep(200))
+    {
+        dump.clear();
+        ASSERT_TRUE(m_driver.RunControlTool(L"dump", &dump));
+        noticed = ReadProfiles(dump);
+    }
+    EXPECT_EQ(noticed.withNotice, factory.count) << dump;
+
+    const LRESULT rows = ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_NEWPROFILE)));
+    HWND popup = m_driver.WaitForWindow(nullptr, 10000, main);
+    ASSERT_NE(popup, nullptr);
+    HWND edit = CAppDriver::WaitForItem(popup, EDITCTRL_POPUP_NAMEENTRY, 5000);
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(CAppDriver::Click(edit));
+    for (const wchar_t key : std::wstring(L"TEST"))
+        CAppDriver::TapKey(key);
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+    EXPECT_EQ(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), rows + 1);
+    EXPECT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 5000));
+    ::Sleep(300);
+    EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(L"profiles-new")));
 }
 }
 

@@ -34,6 +34,8 @@ const PageCase kPages[] = {
     { L"MainPage.xml", L"CurrentProfile.xml" },
     { L"NoMousePopup.xml", nullptr },
     { L"PreviewPopup.xml", L"PreviewPopup_Pelion.xml" },
+    { L"ConfirmDeletePopup.xml", nullptr },
+    { L"ImportProfileWarningPopup.xml", nullptr },
 };
 
 const int kLanguages[] = { 0, 5, 3, 4, 7, 8 };
