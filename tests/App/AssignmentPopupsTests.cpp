@@ -9,6 +9,8 @@
 #include "CJoystickAssignPopup.h"
 #include "CKeymapAssignPopup.h"
 #include "CLangTable.h"
+#include "CPanelBitmap.h"
+#include "CPopupBox.h"
 #include "CSkinResourceList.h"
 #include "CVelmoraAppApp.h"
 #include "CVelmoraJoystickAssignPopup.h"
@@ -17,6 +19,7 @@
 #include "CVelmoraPopupBoxEditKeyEntry.h"
 #include "CVelmoraPopupBoxSingleKeyEntry.h"
 #include "CVelmoraProfileAssignmentPopup.h"
+#include "AppResource.h"
 #include "ExeFolder.h"
 #include "GUIMessages.h"
 #include "GUIPageLoader.h"
@@ -620,4 +623,33 @@ TEST_F(AssignmentPopupsTest, SingleKey_CaptionsShowTheCapturedModifiers)
     const bool shown = IsChecked(popup, BUTTON_CHKBOX_SLCT_ALT);
     ClickItem(popup, BUTTON_CHKBOX_SLCT_ALT);
     EXPECT_EQ(IsChecked(popup, BUTTON_CHKBOX_SLCT_ALT), shown) << "the boxes only show the capture";
+}
+
+TEST_F(AssignmentPopupsTest, Pages_ShowAtTheSizeOfTheirBackgrounds)
+{
+    // A screenshot of each is saved beside the test program ("popup-<page>.bmp").
+    const wchar_t* const pages[] = { L"JoystickPopup.xml", L"KeymapPopup.xml", L"KeymapPopupForScroll.xml",
+        L"SelectMacroPopup.xml", L"SelectMacroPopupForScroll.xml", L"SelectProfilePopup.xml", L"EditKeyPopup.xml",
+        L"SingleKeyPopup.xml" };
+    for (const wchar_t* page : pages)
+    {
+        SCOPED_TRACE(CString(page).GetString());
+        CPopupBox popup(IDD_VELMORA_POPUP, page, nullptr);
+        ASSERT_TRUE(popup.Create());
+        popup.ShowWindow(SW_SHOW);
+        popup.UpdateWindow();
+        ASSERT_TRUE(WindowTest::BringToForeground(popup.m_hWnd));
+        WindowTest::PumpFor(200);
+        BITMAP picture = {};
+        ASSERT_NE(popup.GetBackground(), nullptr);
+        ASSERT_NE(::GetObjectW(popup.GetBackground()->GetHandle(), sizeof picture, &picture), 0);
+        CRect window;
+        popup.GetWindowRect(&window);
+        EXPECT_EQ(window.Width(), picture.bmWidth);
+        EXPECT_EQ(window.Height(), picture.bmHeight);
+        CString name = page;
+        name = name.Left(name.Find(L'.'));
+        EXPECT_TRUE(WindowTest::SaveScreenshot(GetModuleFolder() + L"popup-" + name + L".bmp"));
+        popup.DestroyWindow();
+    }
 }
