@@ -16,6 +16,18 @@ namespace
 {
 const wchar_t kRepeatCountPage[] = L"MacroRepeatEntryPopup.xml";
 
+// Runs a key-entry popup; the caller's result changes only when it ends with OK.
+template <class TPopup>
+bool EnterKey(CWnd* parent, KeyEntryResult& result)
+{
+    KeyEntryResult entered;
+    TPopup popup(parent, &entered);
+    if (popup.DoModal() != IDOK)
+        return false;
+    result = entered;
+    return true;
+}
+
 bool Contains(const CStringArray& names, const CString& name)
 {
     for (int index = 0; index < names.GetSize(); ++index)
@@ -56,22 +68,12 @@ bool CAppPopups::EnterRepeatCount(int& count)
 
 bool CAppPopups::EnterSingleKey(KeyEntryResult& result)
 {
-    KeyEntryResult entered;
-    CVelmoraPopupBoxSingleKeyEntry popup(m_pParent, &entered);
-    if (popup.DoModal() != IDOK)
-        return false;
-    result = entered;
-    return true;
+    return EnterKey<CVelmoraPopupBoxSingleKeyEntry>(m_pParent, result);
 }
 
 bool CAppPopups::EnterEditKey(KeyEntryResult& result)
 {
-    KeyEntryResult entered;
-    CVelmoraPopupBoxEditKeyEntry popup(m_pParent, &entered);
-    if (popup.DoModal() != IDOK)
-        return false;
-    result = entered;
-    return true;
+    return EnterKey<CVelmoraPopupBoxEditKeyEntry>(m_pParent, result);
 }
 
 bool CAppPopups::ChooseMacro(bool scrollButton, const CStringArray& names, CString& name, int& mode)

@@ -5,6 +5,7 @@
 #include "CAppPopups.h"
 #include "CBitmapBtn.h"
 #include "CDropdownListItem.h"
+#include "CEditItem.h"
 #include "CEditItemSingleKeyInputMMO.h"
 #include "CJoystickAssignPopup.h"
 #include "CKeymapAssignPopup.h"
@@ -16,6 +17,7 @@
 #include "CVelmoraJoystickAssignPopup.h"
 #include "CVelmoraKeymapAssignPopup.h"
 #include "CVelmoraMacroAssignmentPopupForScroll.h"
+#include "CVelmoraNumEntryPopup.h"
 #include "CVelmoraPopupBoxEditKeyEntry.h"
 #include "CVelmoraPopupBoxSingleKeyEntry.h"
 #include "CVelmoraProfileAssignmentPopup.h"
@@ -191,10 +193,12 @@ void ClickChild(HWND popup, const wchar_t* text)
 }
 
 // Runs the modal call on this thread while the script acts on the popup it opens; the
-// script ends the popup with Cancel if it is still open, so a failed step cannot hang.
+// script must close it. If it does not, the popup is cancelled, so a failed step cannot
+// hang, and the test fails.
 bool RunModal(const std::function<bool()>& call, const std::function<void(HWND)>& script)
 {
     const DWORD threadId = ::GetCurrentThreadId();
+    bool leftOpen = false;
     std::thread thread([&] {
         HWND popup = WaitForPopup(threadId);
         if (!popup)
@@ -202,11 +206,13 @@ bool RunModal(const std::function<bool()>& call, const std::function<void(HWND)>
         ::SetForegroundWindow(popup);
         ::Sleep(200);
         script(popup);
-        if (::IsWindow(popup) && ::IsWindowVisible(popup))
+        leftOpen = ::IsWindow(popup) && ::IsWindowVisible(popup);
+        if (leftOpen)
             ::PostMessageW(popup, WM_COMMAND, IDCANCEL, 0);
     });
     const bool result = call();
     thread.join();
+    EXPECT_FALSE(leftOpen) << "the script's clicks did not close the popup";
     return result;
 }
 
@@ -652,4 +658,23 @@ TEST_F(AssignmentPopupsTest, Pages_ShowAtTheSizeOfTheirBackgrounds)
         EXPECT_TRUE(WindowTest::SaveScreenshot(GetModuleFolder() + L"popup-" + name + L".bmp"));
         popup.DestroyWindow();
     }
+}
+
+TEST_F(AssignmentPopupsTest, RepeatCount_TakesFiveDigitsAtMost)
+{
+    const struct
+    {
+        const wchar_t* text;
+        int count;
+    } cases[] = {
+        { L"", 0 }, { L"7", 7 }, { L"99999", 99999 }, { L"00012", 12 }, { L"100000", 0 }, { L"4294967297", 0 },
+        { L"12a", 0 }, { L"-5", 0 },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CVelmoraNumEntryPopup::ParseCount(c.text), c.count) << CString(c.text).GetString();
+
+    CVelmoraNumEntryPopup popup(L"MacroRepeatEntryPopup.xml", nullptr);
+    ASSERT_TRUE(popup.Create());
+    ASSERT_NE(popup.GetEdit(), nullptr);
+    EXPECT_EQ(popup.GetEdit()->SendMessage(EM_GETLIMITTEXT, 0, 0), CVelmoraNumEntryPopup::kMaxDigits);
 }
