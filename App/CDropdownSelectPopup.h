@@ -17,9 +17,6 @@ class CDropdownSelectPopup : public CVelmoraPopupBox
 public:
     CDropdownSelectPopup(const CString& pageFile, CWnd* parent);
 
-    // Attributes
-    CDropdownListItem* GetList() const { return m_pList; }
-
     // Operations
     // In: the preselected name; out after IDOK: the selected one. The name stays as it was
     // when nothing is selected.

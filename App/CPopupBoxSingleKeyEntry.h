@@ -21,9 +21,6 @@ public:
     {
     }
 
-    // Attributes
-    bool WasDialogKeyPressed() const { return m_dialogKeyPressed; }
-
     bool PreTranslateMessage(MSG* msg) override;
 
 protected:

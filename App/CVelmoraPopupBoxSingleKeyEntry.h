@@ -30,7 +30,6 @@ public:
 
     // Attributes
     CEditItemSingleKeyInputMMO* GetCapture() const { return m_pCapture; }
-    CBitmapBtn* GetOk() const { return m_pOk; }
 
 protected:
     // Implementation
