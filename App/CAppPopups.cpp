@@ -1,14 +1,42 @@
 #include "CAppPopups.h"
 
 #include "CSystemFileChooser.h"
+#include "CVelmoraJoystickAssignPopup.h"
+#include "CVelmoraKeymapAssignPopup.h"
+#include "CVelmoraMacroAssignmentPopupForScroll.h"
 #include "CVelmoraNameEntryPopup.h"
 #include "CVelmoraNumEntryPopup.h"
+#include "CVelmoraPopupBoxEditKeyEntry.h"
+#include "CVelmoraPopupBoxSingleKeyEntry.h"
 #include "CVelmoraPreviewPopup.h"
+#include "CVelmoraProfileAssignmentPopup.h"
 #include "CVelmoraWarningDlg.h"
 
 namespace
 {
 const wchar_t kRepeatCountPage[] = L"MacroRepeatEntryPopup.xml";
+
+// Runs a key-entry popup; the caller's result changes only when it ends with OK.
+template <class TPopup>
+bool EnterKey(CWnd* parent, KeyEntryResult& result)
+{
+    KeyEntryResult entered;
+    TPopup popup(parent, &entered);
+    if (popup.DoModal() != IDOK)
+        return false;
+    result = entered;
+    return true;
+}
+
+bool Contains(const CStringArray& names, const CString& name)
+{
+    for (int index = 0; index < names.GetSize(); ++index)
+    {
+        if (names.GetAt(index) == name)
+            return true;
+    }
+    return false;
+}
 }
 
 CAppPopups::CAppPopups(CWnd* parent, IFileChooser* fileChooser)
@@ -38,34 +66,62 @@ bool CAppPopups::EnterRepeatCount(int& count)
     return true;
 }
 
-bool CAppPopups::EnterSingleKey(KeyEntryResult&)
+bool CAppPopups::EnterSingleKey(KeyEntryResult& result)
 {
-    return false;
+    return EnterKey<CVelmoraPopupBoxSingleKeyEntry>(m_pParent, result);
 }
 
-bool CAppPopups::EnterEditKey(KeyEntryResult&)
+bool CAppPopups::EnterEditKey(KeyEntryResult& result)
 {
-    return false;
+    return EnterKey<CVelmoraPopupBoxEditKeyEntry>(m_pParent, result);
 }
 
-bool CAppPopups::ChooseMacro(bool, const CStringArray&, CString&, int&)
+bool CAppPopups::ChooseMacro(bool scrollButton, const CStringArray& names, CString& name, int& mode)
 {
-    return false;
+    CString chosenName = name;
+    int chosenMode = mode;
+    CVelmoraMacroAssignmentPopup wholePopup(CVelmoraMacroAssignmentPopup::kPageFile, m_pParent);
+    CVelmoraMacroAssignmentPopupForScroll scrollPopup(m_pParent);
+    CVelmoraMacroAssignmentPopup& popup = scrollButton ? scrollPopup : wholePopup;
+    popup.SetChoice(&chosenMode, &chosenName, &names);
+    // A choice that names no macro of the list (none to choose, none selected) is none.
+    if (popup.DoModal() != IDOK || !Contains(names, chosenName))
+        return false;
+    name = chosenName;
+    mode = chosenMode;
+    return true;
 }
 
-bool CAppPopups::ChooseProfile(const CStringArray&, CString&)
+bool CAppPopups::ChooseProfile(const CStringArray& names, CString& name)
 {
-    return false;
+    CString chosen = name;
+    CVelmoraProfileAssignmentPopup popup(m_pParent);
+    popup.SetChoice(&chosen, &names);
+    if (popup.DoModal() != IDOK || !Contains(names, chosen))
+        return false;
+    name = chosen;
+    return true;
 }
 
-bool CAppPopups::ChooseKeymap(bool, const CStringArray&, CAssignment&)
+bool CAppPopups::ChooseKeymap(bool scrollButton, const CStringArray& keymapNames, CAssignment& record)
 {
-    return false;
+    CAssignment edited = record;
+    CVelmoraKeymapAssignPopup popup(scrollButton, m_pParent);
+    popup.SetRecord(&edited, &keymapNames);
+    if (popup.DoModal() != IDOK)
+        return false;
+    record = edited;
+    return true;
 }
 
-bool CAppPopups::ChooseJoystick(CAssignment&)
+bool CAppPopups::ChooseJoystick(CAssignment& record)
 {
-    return false;
+    CAssignment edited = record;
+    CVelmoraJoystickAssignPopup popup(&edited, m_pParent);
+    if (popup.DoModal() != IDOK)
+        return false;
+    record = edited;
+    return true;
 }
 
 bool CAppPopups::ChooseFile(const IFileChooser::Request& request, CString& path)

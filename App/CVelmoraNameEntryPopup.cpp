@@ -6,7 +6,7 @@
 #include "CTextItem.h"
 
 CVelmoraNameEntryPopup::CVelmoraNameEntryPopup(const CString& pageFile, CWnd* parent)
-    : CPopupBox(IDD_VELMORA_ENTRY, pageFile, parent)
+    : CVelmoraPopupBox(IDD_VELMORA_ENTRY, pageFile, parent)
 {
 }
 
@@ -20,32 +20,12 @@ void CVelmoraNameEntryPopup::InitItems()
 
 bool CVelmoraNameEntryPopup::OnInitDialog()
 {
-    CPopupBox::OnInitDialog();
+    CVelmoraPopupBox::OnInitDialog();
     if (!m_pEdit)
         return true;
     m_pEdit->LimitText(kMaxNameLength);
     m_pEdit->SetFocus();
     return false;
-}
-
-bool CVelmoraNameEntryPopup::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    if (lParam == 0)
-        return CPopupBox::OnCommand(wParam, lParam);
-    CGUIItem* item = m_items.FindItemByHwnd(reinterpret_cast<HWND>(lParam));
-    if (!item)
-        return true;
-    if (item->m_id == BUTTON_POPUP_OK)
-    {
-        OnOK();
-        return true;
-    }
-    if (item->m_id == BUTTON_POPUP_CANCEL)
-    {
-        OnCancel();
-        return true;
-    }
-    return CPopupBox::OnCommand(wParam, lParam);
 }
 
 void CVelmoraNameEntryPopup::OnOK()

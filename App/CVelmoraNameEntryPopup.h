@@ -3,12 +3,12 @@
 //                            new name for one (the old name follows the heading).
 #pragma once
 
-#include "CPopupBox.h"
+#include "CVelmoraPopupBox.h"
 
 class CEditItem;
 class CTextItem;
 
-class CVelmoraNameEntryPopup : public CPopupBox
+class CVelmoraNameEntryPopup : public CVelmoraPopupBox
 {
     // Data members
     CString* m_pName = nullptr;
@@ -33,6 +33,5 @@ protected:
     // Implementation
     void InitItems() override;
     bool OnInitDialog() override;
-    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnOK() override;
 };

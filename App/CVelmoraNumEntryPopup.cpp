@@ -5,7 +5,7 @@
 #include "CEditItem.h"
 
 CVelmoraNumEntryPopup::CVelmoraNumEntryPopup(const CString& pageFile, CWnd* parent)
-    : CPopupBox(IDD_VELMORA_POPUP, pageFile, parent)
+    : CVelmoraPopupBox(IDD_VELMORA_POPUP, pageFile, parent)
 {
 }
 
@@ -31,33 +31,13 @@ void CVelmoraNumEntryPopup::InitItems()
 
 bool CVelmoraNumEntryPopup::OnInitDialog()
 {
-    CPopupBox::OnInitDialog();
+    CVelmoraPopupBox::OnInitDialog();
     if (!m_pEdit)
         return true;
     m_pEdit->SetNumbersOnly(true, 1);
     m_pEdit->LimitText(kMaxDigits);
     m_pEdit->SetFocus();
     return false;
-}
-
-bool CVelmoraNumEntryPopup::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    if (lParam == 0)
-        return CPopupBox::OnCommand(wParam, lParam);
-    CGUIItem* item = m_items.FindItemByHwnd(reinterpret_cast<HWND>(lParam));
-    if (!item)
-        return true;
-    if (item->m_id == BUTTON_POPUP_OK)
-    {
-        OnOK();
-        return true;
-    }
-    if (item->m_id == BUTTON_POPUP_CANCEL)
-    {
-        OnCancel();
-        return true;
-    }
-    return CPopupBox::OnCommand(wParam, lParam);
 }
 
 void CVelmoraNumEntryPopup::OnOK()

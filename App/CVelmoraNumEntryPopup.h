@@ -3,11 +3,11 @@
 //                           no leading zero, at most five digits.
 #pragma once
 
-#include "CPopupBox.h"
+#include "CVelmoraPopupBox.h"
 
 class CEditItem;
 
-class CVelmoraNumEntryPopup : public CPopupBox
+class CVelmoraNumEntryPopup : public CVelmoraPopupBox
 {
     // Data members
     int* m_pNumber = nullptr;
@@ -34,6 +34,5 @@ protected:
     // Implementation
     void InitItems() override;
     bool OnInitDialog() override;
-    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnOK() override;
 };

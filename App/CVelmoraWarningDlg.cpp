@@ -5,7 +5,7 @@
 #include "CTextItem.h"
 
 CVelmoraWarningDlg::CVelmoraWarningDlg(CWnd* parent, const CString& pageFile, const wchar_t* extraText)
-    : CPopupBox(IDD_VELMORA_POPUP, pageFile, parent), m_pExtraText(extraText)
+    : CVelmoraPopupBox(IDD_VELMORA_POPUP, pageFile, parent), m_pExtraText(extraText)
 {
 }
 
@@ -19,7 +19,7 @@ void CVelmoraWarningDlg::InitItems()
 
 bool CVelmoraWarningDlg::OnInitDialog()
 {
-    const bool result = CPopupBox::OnInitDialog();
+    const bool result = CVelmoraPopupBox::OnInitDialog();
     if (m_pHeading && !m_message.IsEmpty())
         m_pHeading->SetText(m_message);
     return result;
@@ -34,25 +34,5 @@ bool CVelmoraWarningDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LR
         result = 0;
         return true;
     }
-    return CPopupBox::OnWndMsg(message, wParam, lParam, result);
-}
-
-bool CVelmoraWarningDlg::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    if (lParam == 0)
-        return CPopupBox::OnCommand(wParam, lParam);
-    CGUIItem* item = m_items.FindItemByHwnd(reinterpret_cast<HWND>(lParam));
-    if (!item)
-        return true;
-    if (item->m_id == BUTTON_POPUP_OK)
-    {
-        OnOK();
-        return true;
-    }
-    if (item->m_id == BUTTON_POPUP_CANCEL)
-    {
-        OnCancel();
-        return true;
-    }
-    return CPopupBox::OnCommand(wParam, lParam);
+    return CVelmoraPopupBox::OnWndMsg(message, wParam, lParam, result);
 }

@@ -4,11 +4,11 @@
 //                        message set before it opens replaces it.
 #pragma once
 
-#include "CPopupBox.h"
+#include "CVelmoraPopupBox.h"
 
 class CTextItem;
 
-class CVelmoraWarningDlg : public CPopupBox
+class CVelmoraWarningDlg : public CVelmoraPopupBox
 {
     // Data members
     CTextItem* m_pHeading = nullptr;
@@ -31,7 +31,4 @@ protected:
     void InitItems() override;
     bool OnInitDialog() override;
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    // BUTTON_POPUP_OK ends with IDOK, BUTTON_POPUP_CANCEL with IDCANCEL; a window that is
-    // no item of the page is ignored.
-    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
 };

@@ -16,6 +16,10 @@ public:
     CEditItemSingleKeyInput() = default;
     ~CEditItemSingleKeyInput() override = default;
 
+    // Attributes
+    // The key last pressed or released.
+    const CKeystroke& GetKeystroke() const { return m_keystroke; }
+
     // Operations
     // Registers the keyboard in the process-wide raw input list with this edit as target.
     bool RegisterRawKeyboard();
