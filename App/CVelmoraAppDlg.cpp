@@ -17,7 +17,6 @@
 #include "CPHSlider.h"
 #include "CXListCellRecord.h"
 #include "CXListCtrl.h"
-#include "CMacroDisplayItem.h"
 #include "ExeFolder.h"
 #include "PageRules.h"
 #include "CSessionListener.h"
@@ -145,7 +144,7 @@ bool SameGuid(const GUID& a, const GUID& b)
 
 CVelmoraAppDlg::CVelmoraAppDlg(Device** device, IKeypadConfig* config)
     : CGUIPanel(IDD_VELMORA_MAIN, kMainPage, nullptr), m_pConfig(config), m_ppDevice(device), m_ownPopups(this),
-      m_pShellOpener(&CShellOpener::Get()), m_stopToolTip(kStopRecordingTip)
+      m_pShellOpener(&CShellOpener::Get()), m_stopToolTip(kStopRecordingTip), m_macrosPage(*this, config, device)
 {
     m_hIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON,
         0, 0, LR_DEFAULTSIZE | LR_SHARED));
@@ -866,6 +865,8 @@ void CVelmoraAppDlg::OpenWebPage(int itemId)
 
 LRESULT CVelmoraAppDlg::OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (m_macrosPage.OnMessage(message, wParam, lParam))
+        return 0;
     switch (message)
     {
     case WM_GUI_SLIDER_POSCHANGING:
@@ -1027,12 +1028,5 @@ void CVelmoraAppDlg::FillCommandLists()
 
 void CVelmoraAppDlg::SetUpMacroDisplay()
 {
-    CMacroDisplayItem* editor = Bound<CMacroDisplayItem>(MACRO_DISPLAY);
-    if (!editor || !m_pConfig)
-        return;
-    editor->SetNotifyWindow(m_hWnd);
-    editor->SetIgnoreDelays(m_pConfig->GetIgnoreDelay());
-    editor->SetUseDefaultDelay(m_pConfig->GetInsertDefaultDelay());
-    SetChecked(BUTTON_IGNORE_DELAY, m_pConfig->GetIgnoreDelay());
-    SetChecked(BUTTON_INSERTDEFAULT_DELAY, m_pConfig->GetInsertDefaultDelay());
+    m_macrosPage.SetUpDisplay();
 }

@@ -134,6 +134,13 @@ int CDropdownListItem::SetCurSel(int index, const CString& subText)
     return 1;
 }
 
+void CDropdownListItem::ClearSelection()
+{
+    m_shownText.Empty();
+    m_shownSubText.Empty();
+    Repaint();
+}
+
 void CDropdownListItem::EnsureToolTip()
 {
     if (m_toolTip.IsWindow() || !m_hWnd)
