@@ -234,6 +234,11 @@ bool CDropdownListItem::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRE
     case WM_ERASEBKGND: // painting covers the box
         result = TRUE;
         return true;
+    case WM_ENABLE: // drawn in the disabled colours; the static control would paint over the box
+        m_disabled = wParam == FALSE;
+        Repaint();
+        result = 0;
+        return true;
     default:
         break;
     }

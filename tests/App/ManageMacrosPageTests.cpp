@@ -284,6 +284,20 @@ TEST_F(ManageMacrosPageTest, ChoosingAMacroLoadsItsEventsIntoTheEditor)
     EXPECT_FALSE(Window().HasChangesPending());
 }
 
+TEST_F(ManageMacrosPageTest, CommandDropDownsAreDrawnUnavailableWithoutAMacroAndWholeAgainAfter)
+{
+    Window().ShowWindow(SW_SHOW);
+    ASSERT_TRUE(WindowTest::BringToForeground(Window().m_hWnd));
+    CDropdownListItem& commands = *Window().Bound<CDropdownListItem>(LIST_GLOBAL_BASIC_COMMANDS);
+    EXPECT_TRUE(commands.m_disabled);
+    ChooseAlpha();
+    EXPECT_FALSE(commands.m_disabled);
+    WindowTest::PumpFor(200);
+    // Enabling the box repaints it: the static control underneath would paint it white.
+    EXPECT_NE(WindowTest::ScreenPixel(commands.m_hWnd, { 4, 4 }), RGB(255, 255, 255));
+    EXPECT_NE(WindowTest::ScreenPixel(commands.m_hWnd, { 4, 4 }), CLR_INVALID);
+}
+
 TEST_F(ManageMacrosPageTest, NewMacro_NamesAreUniqueIgnoringCase)
 {
     struct Case
