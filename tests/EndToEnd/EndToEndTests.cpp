@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -28,6 +30,11 @@ enum
     BUTTON_ASSIGNBUTTONS = 71,
     BUTTON_MANAGEPROFILES = 72,
     BUTTON_MANAGEMACROS = 73,
+    BUTTON_MACRO_CREATE = 79,
+    BUTTON_ADD_BASIC_MACRO_CMDS = 87,
+    BUTTON_MACRO_RECORD_FORWARD = 91,
+    EDITCTRL_POPUP_NAMEENTRY = 159,
+    MACRO_DISPLAY = 181,
     BUTTON_LIGHTINGMAINTENANCE = 74,
     TEXT_WARNDLG_HEADING = 129,
     TEXT_ASSIGNBUTTONS_HEADING = 131,
@@ -245,5 +252,40 @@ TEST_F(EndToEnd, Exit_EndsTheProgram)
     ASSERT_TRUE(CAppDriver::Click(exitButton));
     EXPECT_TRUE(CAppDriver::WaitUntil(&IsGone, main, 15000));
     EXPECT_NE(m_driver.WaitForExit(30000), STILL_ACTIVE);
+}
+
+TEST_F(EndToEnd, NewMacroWithACommand_ShowsItsEventsAndApplyTakesIt)
+{
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MANAGEMACROS)));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MACRO_CREATE)));
+    HWND popup = m_driver.WaitForWindow(nullptr, 10000, main);
+    ASSERT_NE(popup, nullptr);
+    HWND name = CAppDriver::WaitForItem(popup, EDITCTRL_POPUP_NAMEENTRY, 5000);
+    ASSERT_NE(name, nullptr);
+    ASSERT_TRUE(CAppDriver::Click(name));
+    for (WORD key : { static_cast<WORD>('T'), static_cast<WORD>('E'), static_cast<WORD>('S'), static_cast<WORD>('T') })
+        CAppDriver::TapKey(key);
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+
+    // The first basic command (four keystrokes) goes into the new, empty macro.
+    HWND add = CAppDriver::FindItem(main, BUTTON_ADD_BASIC_MACRO_CMDS);
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, add, 5000));
+    // The first click on the main window after the name popup has closed is not taken as a
+    // command under Wine; the step button (nothing to select yet) takes it.
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MACRO_RECORD_FORWARD)));
+    ASSERT_TRUE(CAppDriver::Click(add));
+    HWND editor = CAppDriver::FindItem(main, MACRO_DISPLAY);
+    EXPECT_TRUE(CAppDriver::WaitUntil(
+        [](HWND wnd) -> bool { return ::SendMessageW(wnd, LVM_GETITEMCOUNT, 0, 0) == 4; }, editor, 5000));
+    ::Sleep(300);
+    EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(L"macros-new")));
+    ASSERT_TRUE(CAppDriver::Click(apply));
+    // The write is taken: nothing is pending any more.
+    EXPECT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
 }
 }
