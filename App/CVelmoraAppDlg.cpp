@@ -17,7 +17,6 @@
 #include "CPHSlider.h"
 #include "CXListCellRecord.h"
 #include "CXListCtrl.h"
-#include "CMacroDisplayItem.h"
 #include "ExeFolder.h"
 #include "PageRules.h"
 #include "CSessionListener.h"
@@ -147,7 +146,8 @@ CVelmoraAppDlg::CVelmoraAppDlg(Device** device, IKeypadConfig* config)
     : CGUIPanel(IDD_VELMORA_MAIN, kMainPage, nullptr), m_pConfig(config), m_ppDevice(device), m_ownPopups(this),
       m_pShellOpener(&CShellOpener::Get()), m_stopToolTip(kStopRecordingTip),
       m_assignPage(config, device, &m_pPopups, [this]() { MarkChanged(); }),
-      m_profilesPage(*this, config, device)
+      m_profilesPage(*this, config, device),
+      m_macrosPage(*this, config, device)
 {
     m_hIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON,
         0, 0, LR_DEFAULTSIZE | LR_SHARED));
@@ -875,7 +875,7 @@ void CVelmoraAppDlg::OpenWebPage(int itemId)
 
 LRESULT CVelmoraAppDlg::OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_profilesPage.OnMessage(message, wParam, lParam))
+    if (m_profilesPage.OnMessage(message, wParam, lParam) || m_macrosPage.OnMessage(message, wParam, lParam))
         return 0;
     switch (message)
     {
@@ -1038,14 +1038,7 @@ void CVelmoraAppDlg::FillCommandLists()
 
 void CVelmoraAppDlg::SetUpMacroDisplay()
 {
-    CMacroDisplayItem* editor = Bound<CMacroDisplayItem>(MACRO_DISPLAY);
-    if (!editor || !m_pConfig)
-        return;
-    editor->SetNotifyWindow(m_hWnd);
-    editor->SetIgnoreDelays(m_pConfig->GetIgnoreDelay());
-    editor->SetUseDefaultDelay(m_pConfig->GetInsertDefaultDelay());
-    SetChecked(BUTTON_IGNORE_DELAY, m_pConfig->GetIgnoreDelay());
-    SetChecked(BUTTON_INSERTDEFAULT_DELAY, m_pConfig->GetInsertDefaultDelay());
+    m_macrosPage.SetUpDisplay();
 }
 
 void CVelmoraAppDlg::BuildAssignmentMenus()

@@ -11,6 +11,7 @@
 #include "CGUIPanel.h"
 #include "CListEntry.h"
 #include "CManageProfilesPage.h"
+#include "CManageMacrosPage.h"
 #include "IGenDevice.h"
 #include "IKeypadConfig.h"
 #include "IKvEventHandlers.h"
@@ -77,6 +78,9 @@ protected:
     // The profile management page's commands; the page calls the window's profile list code.
     CManageProfilesPage m_profilesPage;
     friend class CManageProfilesPage;
+    // The macro management page's commands; the page calls the window's macro list code.
+    CManageMacrosPage m_macrosPage;
+    friend class CManageMacrosPage;
 
 public:
     CVelmoraAppDlg(Device** device, IKeypadConfig* config);
@@ -175,20 +179,20 @@ protected:
     virtual void ExportProfile() { m_profilesPage.ExportProfile(-1); }
     virtual void ImportProfile() { m_profilesPage.ImportProfile(); }
     virtual void DeleteProfile() { m_profilesPage.DeleteProfile(-1); }
-    virtual void NewMacro() {}
-    virtual void StartRecording() {}
-    virtual void StopRecordingOrPreview() {}
-    virtual void ImportMacro() {}
-    virtual void ExportMacro() {}
-    virtual void DeleteMacro() {}
-    virtual void RenameMacro() {}
-    virtual void SetIgnoreDelay(bool) {}
-    virtual void InsertCommand(int) {}
-    virtual void PlayPreview() {}
-    virtual void SelectFirstEvent() {}
-    virtual void SelectLastEvent() {}
-    virtual void SetInsertDefaultDelay(bool) {}
-    virtual void InsertDelay() {}
+    virtual void NewMacro() { m_macrosPage.NewMacro(); }
+    virtual void StartRecording() { m_macrosPage.StartRecording(); }
+    virtual void StopRecordingOrPreview() { m_macrosPage.StopRecordingOrPreview(); }
+    virtual void ImportMacro() { m_macrosPage.ImportMacro(); }
+    virtual void ExportMacro() { m_macrosPage.ExportMacro(); }
+    virtual void DeleteMacro() { m_macrosPage.DeleteMacro(); }
+    virtual void RenameMacro() { m_macrosPage.RenameMacro(); }
+    virtual void SetIgnoreDelay(bool on) { m_macrosPage.SetIgnoreDelay(on); }
+    virtual void InsertCommand(int listId) { m_macrosPage.InsertCommand(listId); }
+    virtual void PlayPreview() { m_macrosPage.PlayPreview(); }
+    virtual void SelectFirstEvent() { m_macrosPage.SelectFirstEvent(); }
+    virtual void SelectLastEvent() { m_macrosPage.SelectLastEvent(); }
+    virtual void SetInsertDefaultDelay(bool on) { m_macrosPage.SetInsertDefaultDelay(on); }
+    virtual void InsertDelay() { m_macrosPage.InsertDelay(); }
     // The private messages of the pages' controls (handled by the page that owns the
     // control); the result goes back to the sender.
     virtual LRESULT OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -134,6 +134,13 @@ int CDropdownListItem::SetCurSel(int index, const CString& subText)
     return 1;
 }
 
+void CDropdownListItem::ClearSelection()
+{
+    m_shownText.Empty();
+    m_shownSubText.Empty();
+    Repaint();
+}
+
 void CDropdownListItem::EnsureToolTip()
 {
     if (m_toolTip.IsWindow() || !m_hWnd)
@@ -226,6 +233,11 @@ bool CDropdownListItem::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRE
         return true;
     case WM_ERASEBKGND: // painting covers the box
         result = TRUE;
+        return true;
+    case WM_ENABLE: // drawn in the disabled colours; the static control would paint over the box
+        m_disabled = wParam == FALSE;
+        Repaint();
+        result = 0;
         return true;
     default:
         break;

@@ -98,6 +98,8 @@ public:
     // Shows the entry (and the sub-text after ": "); 1, or 0 and nothing changed for an
     // index outside the entries.
     int SetCurSel(int index, const CString& subText = CString());
+    // Shows no entry: the box is empty and GetCurSel answers -1.
+    void ClearSelection();
     void SetToolTipText(const CString& text);
     void SetScrollValues(const CVScrollValues& values) { m_scroll = values; }
     void SetScrollWidth(int width) { m_scrollWidth = width; }

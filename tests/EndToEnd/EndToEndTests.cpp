@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-
 #include <string>
 #include <vector>
 
@@ -34,6 +32,9 @@ enum
     BUTTON_MANAGEMACROS = 73,
     BUTTON_LIGHTINGMAINTENANCE = 74,
     BUTTON_NEWPROFILE = 75,
+    BUTTON_MACRO_CREATE = 79,
+    BUTTON_ADD_BASIC_MACRO_CMDS = 87,
+    BUTTON_MACRO_RECORD_FORWARD = 91,
     BUTTON_ENABLE_PROFILE_OSD = 98,
     BUTTON_ASSNBUTTON1 = 99,
     TEXT_WARNDLG_HEADING = 129,
@@ -45,6 +46,7 @@ enum
     TEXT_LIGHTINGANDMAINTENANCE_HEADING = 151,
     EDITCTRL_POPUP_NAMEENTRY = 159,
     LIST_PROFILELIST = 164,
+    MACRO_DISPLAY = 181,
 };
 
 std::wstring ModuleFolder()
@@ -462,4 +464,39 @@ TEST_F(EndToEnd, AssignmentMenu_MouseFunctionOnTheFirstButtonReachesTheKeypadAft
     EXPECT_NE(changed[0].find("(active) /   keymap "), std::string::npos) << changed[0];
     const char clickOnTab[] = "\"Keymap 1\" (active) /    key code 0x0000F type 1 data 01 00 00 00 ";
     EXPECT_NE(changed[0].find(clickOnTab), std::string::npos) << changed[0];
+}
+
+TEST_F(EndToEnd, NewMacroWithACommand_ShowsItsEventsAndApplyTakesIt)
+{
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MANAGEMACROS)));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MACRO_CREATE)));
+    HWND popup = m_driver.WaitForWindow(nullptr, 10000, main);
+    ASSERT_NE(popup, nullptr);
+    HWND name = CAppDriver::WaitForItem(popup, EDITCTRL_POPUP_NAMEENTRY, 5000);
+    ASSERT_NE(name, nullptr);
+    ASSERT_TRUE(CAppDriver::Click(name));
+    for (WORD key : { static_cast<WORD>('T'), static_cast<WORD>('E'), static_cast<WORD>('S'), static_cast<WORD>('T') })
+        CAppDriver::TapKey(key);
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+
+    // The first basic command (four keystrokes) goes into the new, empty macro.
+    HWND add = CAppDriver::FindItem(main, BUTTON_ADD_BASIC_MACRO_CMDS);
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, add, 5000));
+    // The first click on the main window after the name popup has closed is not taken as a
+    // command under Wine; the step button (nothing to select yet) takes it.
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MACRO_RECORD_FORWARD)));
+    ASSERT_TRUE(CAppDriver::Click(add));
+    HWND editor = CAppDriver::FindItem(main, MACRO_DISPLAY);
+    EXPECT_TRUE(CAppDriver::WaitUntil(
+        [](HWND wnd) -> bool { return ::SendMessageW(wnd, LVM_GETITEMCOUNT, 0, 0) == 4; }, editor, 5000));
+    ::Sleep(300);
+    EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(L"macros-new")));
+    ASSERT_TRUE(CAppDriver::Click(apply));
+    // The write is taken: nothing is pending any more.
+    EXPECT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
 }
