@@ -263,6 +263,7 @@ void CVelmoraAppDlg::RefreshPages()
     if (m_pConfig)
         SetChecked(BUTTON_ENABLE_PROFILE_OSD, m_pConfig->IsProfileOsdEnabled(nullptr));
     SetBrightnessSlider();
+    SetColourButton();
     UpdateUnassignApplicationEntry();
     RefreshKeymapButtons();
 }
@@ -463,6 +464,7 @@ void CVelmoraAppDlg::DispatchCommand(int itemId)
     case BUTTON_LIGHTINGMAINTENANCE:
         ShowPage(kLightingPage);
         SetBrightnessSlider();
+        SetColourButton();
         break;
     case BUTTON_NEWPROFILE:
         if (onProfilesPage)
@@ -620,6 +622,7 @@ void CVelmoraAppDlg::FirstRefresh()
     SetChecked(BUTTON_ENABLE_PROFILE_OSD, m_pConfig->IsProfileOsdEnabled(nullptr));
     SetUpMacroDisplay();
     SetBrightnessSlider();
+    SetColourButton();
     ShowVersionTexts();
 }
 
@@ -824,6 +827,13 @@ void CVelmoraAppDlg::SetBrightnessSlider()
     int value = static_cast<int>(m_pConfig->GetLedBrightness(kLightingLed, nullptr));
     value = value < kBrightnessMin ? kBrightnessMin : (value > kBrightnessMax ? kBrightnessMax : value);
     thumb->SetPos(value - thumb->GetBase(), true);
+}
+
+void CVelmoraAppDlg::SetColourButton()
+{
+    CDropdownColorButton* button = Bound<CDropdownColorButton>(kUnnamedColorButtonId);
+    if (button && m_pConfig)
+        button->SetColor(m_pConfig->GetLedColour(kLightingLed, nullptr));
 }
 
 void CVelmoraAppDlg::OnBrightnessMessage(UINT message, WPARAM position, LPARAM itemId)

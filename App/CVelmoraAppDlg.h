@@ -171,6 +171,8 @@ protected:
     virtual void FillCommandLists();
     virtual void SetUpMacroDisplay();
     virtual void SetBrightnessSlider();
+    // The lighting page's colour button shows the active profile's LED colour.
+    void SetColourButton();
     virtual void OpenHelpPage();
     virtual void OpenManual();
     virtual void OpenWebPage(int itemId);

@@ -65,6 +65,22 @@ void CDropdownColorButton::OpenPalette()
     m_paletteOpen = true;
 }
 
+void CDropdownColorButton::OnMouseActivate(LPARAM lParam)
+{
+    m_activatingPress = HIWORD(lParam) == WM_LBUTTONDOWN;
+}
+
+void CDropdownColorButton::OnLButtonUp()
+{
+    // The palette opens on the press. Some systems drop a press that takes the activation
+    // from the open palette, so only its release arrives: the click still replaces the
+    // palette, as a click does.
+    if (!m_activatingPress)
+        return;
+    m_activatingPress = false;
+    OpenPalette();
+}
+
 void CDropdownColorButton::DrainPaletteMessages()
 {
     MSG msg;
@@ -78,11 +94,17 @@ bool CDropdownColorButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
 {
     switch (message)
     {
+    case WM_MOUSEACTIVATE: // void OnMouseActivate(LPARAM lParam), then the default answer
+        OnMouseActivate(lParam);
+        break;
     case WM_LBUTTONDOWN: // void OpenPalette()
+        m_activatingPress = false;
         OpenPalette();
         return true;
-    case WM_LBUTTONUP: // the palette opened on the press; nothing of the drop list
-    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP: // void OnLButtonUp()
+        OnLButtonUp();
+        return true;
+    case WM_MOUSEMOVE: // nothing of the drop list
         return true;
     case WM_PALETTE_COLOR_PICKED: // void OnColorPicked(COLORREF colour, LPARAM code)
         OnColorPicked(static_cast<COLORREF>(wParam), lParam);

@@ -32,6 +32,9 @@ class CDropdownColorButton : public CDropdownListItem
     HWND m_hNotify = nullptr;
     bool m_enabled = true;
     bool m_hasArrow = true;
+    // A left press on the button activated its window and has not arrived yet: when the
+    // open palette's closing swallows that press, its release opens the palette instead.
+    bool m_activatingPress = false;
     std::unique_ptr<CFOPopupColorPaletteWnd> m_pPalette;
     IColorChooser* m_pChooser;
 
@@ -67,6 +70,8 @@ protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    void OnMouseActivate(LPARAM lParam);
+    void OnLButtonUp();
     void DrainPaletteMessages();
     void OnColorPicked(COLORREF colour, LPARAM code);
     void CommitColor(COLORREF colour, LPARAM code);

@@ -196,6 +196,13 @@ def slider_track(x, y):
     return (36, 42, 56)
 
 
+def brightness_track(x, y):
+    """The lighting page's brightness track: the slider track at 320 pixels."""
+    if 8 <= y <= 11:
+        return (20, 24, 32) if 2 <= x <= 317 else (60, 70, 90)
+    return (36, 42, 56)
+
+
 def slider_thumb(face, edge):
     def pixel(x, y):
         if x in (0, 11) or y in (0, 19):
@@ -256,6 +263,7 @@ PICTURES = {
     "slider_track.bmp": (160, 20, slider_track),
     "slider_thumb_n.bmp": (12, 20, slider_thumb((150, 160, 180), (60, 70, 90))),
     "slider_thumb_o.bmp": (12, 20, slider_thumb((250, 210, 60), (120, 90, 20))),
+    "brightness_track.bmp": (320, 20, brightness_track),
 }
 
 

@@ -3,13 +3,15 @@
 #include "AppItemIds.h"
 #include "AppResource.h"
 #include "CBitmapBtn.h"
+#include "CDropdownColorButton.h"
 #include "CDropdownListItem.h"
-#include "CKeypadConfig.h"
-#include "CListPanel.h"
 #include "CKeymap.h"
+#include "CKeypadConfig.h"
 #include "CLangTable.h"
+#include "CListPanel.h"
 #include "CSingleInstance.h"
 #include "CSkinResourceList.h"
+#include "CSliderHMulti.h"
 #include "CTextItem.h"
 #include "CVelmoraAppApp.h"
 #include "CVelmoraAppDlg.h"
@@ -564,4 +566,71 @@ TEST_F(AppShellTest, AssignmentDropdownTakesAMouseFunctionThroughItsMenusAndAppl
     window->Click(BUTTON_APPLY);
     EXPECT_EQ(m_scripted.m_writes, 1);
     EXPECT_FALSE(window->HasChangesPending());
+}
+
+TEST_F(AppShellTest, LightingPage_RealInputDragsTheBrightnessToBothEndsAndPicksAColourIntoTheStore)
+{
+    const tLEDType led = static_cast<tLEDType>(4);
+    m_store.SetLedBrightness(led, 50, nullptr);
+    m_store.SetLedColour(led, kPaletteColors[0], nullptr);
+    auto window = OpenMainWindow();
+    ASSERT_NE(window, nullptr);
+    window->Click(BUTTON_LIGHTINGMAINTENANCE);
+    ASSERT_TRUE(WindowTest::BringToForeground(window->m_hWnd));
+    WindowTest::PumpFor(200);
+    CSliderHMulti* slider = window->Bound<CSliderHMulti>(SLIDER_LED_BRIGHTNESS);
+    CDropdownColorButton* button = window->Bound<CDropdownColorButton>(kUnnamedColorButtonId);
+    ASSERT_TRUE(slider && slider->GetSlider(0) && button);
+    CPHSlider& thumb = *slider->GetSlider(0);
+    EXPECT_EQ(thumb.GetValue(), 50) << "the page shows the stored brightness";
+    EXPECT_EQ(button->GetColor(), kPaletteColors[0]) << "and the stored colour";
+    EXPECT_TRUE(::IsWindowVisible(thumb.m_hWnd));
+
+    const struct
+    {
+        int dx;
+        unsigned int stored;
+    } drags[] = { { 500, 100 }, { -500, 10 }, { 120, 0 } };
+    for (const auto& drag : drags)
+    {
+        POINT from = { 5, 10 };
+        thumb.ClientToScreen(&from);
+        ASSERT_TRUE(WindowTest::MoveMouseTo(from));
+        WindowTest::PumpFor(50);
+        WindowTest::PressLeftButton();
+        WindowTest::PumpFor(50);
+        // The cursor stops at the screen's edge; the thumb at its track's end.
+        WindowTest::MoveMouseTo(CPoint(from.x + drag.dx, from.y));
+        WindowTest::PumpFor(100);
+        WindowTest::ReleaseLeftButton();
+        WindowTest::PumpUntil([&] { return !thumb.IsDragging(); });
+        WindowTest::PumpFor(100);
+        if (drag.stored)
+        {
+            EXPECT_EQ(m_store.GetLedBrightness(led, nullptr), drag.stored) << drag.dx;
+        }
+    }
+    const unsigned int middle = m_store.GetLedBrightness(led, nullptr);
+    EXPECT_GT(middle, 10u) << "a drag inside the track stores the value dragged to";
+    EXPECT_LT(middle, 100u);
+    EXPECT_EQ(thumb.GetValue(), static_cast<int>(middle));
+    EXPECT_TRUE(::IsWindowEnabled(window->ItemWindow(BUTTON_APPLY))) << "a change is pending";
+
+    ASSERT_TRUE(WindowTest::ClickAt(button->m_hWnd, CPoint(30, 12)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return button->IsPaletteOpen(); }));
+    WindowTest::PumpFor(200);
+    EXPECT_TRUE(WindowTest::SaveScreenshot(GetModuleFolder() + L"app-lighting-page.bmp"));
+    CFOPopupColorPaletteWnd* palette = button->GetPalette();
+    const CRect cell = palette->GetControl()->GetCell(20).GetRect();
+    POINT centre = { (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2 };
+    ::ClientToScreen(palette->m_hWnd, &centre);
+    ASSERT_TRUE(WindowTest::MoveMouseTo(centre));
+    WindowTest::PumpFor(50);
+    WindowTest::PressLeftButton();
+    WindowTest::PumpFor(50);
+    WindowTest::ReleaseLeftButton();
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !button->IsPaletteOpen(); }));
+    WindowTest::PumpFor(100);
+    EXPECT_EQ(m_store.GetLedColour(led, nullptr), kPaletteColors[20]);
+    EXPECT_EQ(button->GetColor(), kPaletteColors[20]);
 }

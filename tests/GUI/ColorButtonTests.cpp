@@ -206,3 +206,25 @@ TEST_F(ColorButtonTest, TheBoxShowsTheColourBesideItsArrowStrip)
     WindowTest::PumpFor(100);
     EXPECT_EQ(WindowTest::ScreenPixel(m_button.m_hWnd, CPoint(30, 11)), m_button.GetSlotColour(LISTCLR_BACK_DISABLED));
 }
+
+TEST_F(ColorButtonTest, ASecondClickWhileThePaletteIsOpenReplacesIt)
+{
+    OpenByClick();
+    HWND firstWindow = m_button.GetPalette()->m_hWnd;
+    // The old palette previews a colour, which it picks as the click takes its activation.
+    Keys({ VK_RIGHT });
+    ASSERT_EQ(m_button.GetColor(), kPaletteColors[11]);
+    OpenByClick();
+    EXPECT_FALSE(::IsWindow(firstWindow)) << "the old palette is gone";
+    // Whatever the old palette might still send arrives now and must leave the new one open.
+    WindowTest::PumpFor(300);
+    ASSERT_TRUE(m_button.IsPaletteOpen()) << "no late pick of the old palette closes the new one";
+    EXPECT_TRUE(::IsWindowVisible(m_button.GetPalette()->m_hWnd));
+    ASSERT_EQ(ValueChanges(), 1) << "the old palette's pick on losing the activation, once";
+    EXPECT_EQ(LastValueChange().wParam, kPaletteColors[11]);
+    ClickCell(30);
+    WaitClosed();
+    EXPECT_EQ(m_button.GetColor(), kPaletteColors[30]);
+    ASSERT_EQ(ValueChanges(), 2);
+    EXPECT_EQ(LastValueChange().wParam, kPaletteColors[30]);
+}

@@ -4,6 +4,7 @@
 #include "CBitmapItem.h"
 #include "CBitmapWindow.h"
 #include "CDPIStageWindow.h"
+#include "CDropdownColorButton.h"
 #include "CDropdownListItem.h"
 #include "CEditItem.h"
 #include "CEditItemSingleKeyInputMMO.h"
@@ -15,6 +16,8 @@
 #include "CPopupBox.h"
 #include "CProgressPanelItem.h"
 #include "CRgn.h"
+#include "CSliderHMulti.h"
+#include "CSliderTrack.h"
 #include "CSkinResourceList.h"
 #include "CTextItem.h"
 #include "ExeFolder.h"
@@ -57,6 +60,8 @@ public:
         LPARAM lParam;
     };
     std::vector<Private> m_private;
+    // The brightness slider's releases and the colour button's reports.
+    std::vector<Private> m_sliderAndColour;
     // Called for the multi-column list's messages while they are sent.
     std::function<void(UINT, WPARAM, LPARAM)> m_onListMessage;
     int CountOf(UINT message) const
@@ -88,6 +93,9 @@ protected:
             m_private.push_back({ message, wParam, lParam });
         if ((message == WM_GUI_LIST_CHECKBOX_CHANGED || message == WM_GUI_LIST_ROW_CLICKED) && m_onListMessage)
             m_onListMessage(message, wParam, lParam);
+        if (message == WM_GUI_SLIDER_POSCHANGED ||
+            (message == WM_GUI_ITEM_VALUE_CHANGED && lParam == kUnnamedColorButtonId))
+            m_sliderAndColour.push_back({ message, wParam, lParam });
         if (message == WM_GUI_EDIT_CHANGED)
             m_editChanges.push_back(reinterpret_cast<HWND>(lParam));
         if (message == WM_COMMAND && lParam)
@@ -881,4 +889,66 @@ TEST_F(GalleryPanelTest, ProfileListOfTwentyRowsWorksWithTheMouseAndItsScrollBar
     WindowTest::PumpFor(1500);
     const CString screenshot = GetModuleFolder() + L"GalleryProfileList.bmp";
     EXPECT_TRUE(WindowTest::SaveScreenshot(screenshot));
+}
+
+TEST_F(GalleryPanelTest, BrightnessSliderAndColourPaletteWorkTogetherUnderRealInput)
+{
+    CGalleryPanel panel;
+    ASSERT_TRUE(Show(panel));
+    auto* group = panel.Find<CSliderHMulti>(L"SLIDER_LED_BRIGHTNESS", GUIKIND_SLIDERHMULTI);
+    auto* track = panel.Find<CSliderTrack>(L"BITMAP_BRIGHTNESS_SETTINGS", GUIKIND_SLIDERTRACK);
+    auto* button = panel.GetItems().FindItemOfKind<CDropdownColorButton>(kUnnamedColorButtonId, GUIKIND_DROPDOWNCOLOR);
+    ASSERT_TRUE(group && track && button && group->GetCount() == 1);
+    CPHSlider& thumb = *group->GetSlider(0);
+    EXPECT_EQ(::GetParent(thumb.m_hWnd), track->m_hWnd) << "the thumb runs on its track";
+    // The page's key-capture field holds the keyboard's raw input; the palette needs the keys.
+    g_rawInputDevices.Unregister();
+
+    // As the lighting page sets it up: 10 to 100, then dragged past the right end.
+    group->SetRange(10, 100);
+    thumb.SetPos(50 - 10, true);
+    WindowTest::PumpFor(100);
+    POINT from = { 5, 10 };
+    thumb.ClientToScreen(&from);
+    WindowTest::MoveMouseTo(from);
+    WindowTest::PumpFor(50);
+    WindowTest::PressLeftButton();
+    WindowTest::PumpFor(50);
+    WindowTest::MoveMouseTo(CPoint(from.x + 300, from.y));
+    WindowTest::PumpFor(100);
+    WindowTest::ReleaseLeftButton();
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !panel.m_sliderAndColour.empty(); }));
+    EXPECT_EQ(panel.m_sliderAndColour.back().message, WM_GUI_SLIDER_POSCHANGED);
+    EXPECT_EQ(panel.m_sliderAndColour.back().wParam, 100u);
+    EXPECT_EQ(panel.m_sliderAndColour.back().lParam, GetGUIItemId(L"SLIDER_LED_BRIGHTNESS_STAGE"));
+
+    // Back to 70 for the picture; the palette opens and the arrows preview a colour in the
+    // box; the pointer rests on the thumb, whose value shows above it.
+    thumb.SetPos(70 - 10, true);
+    button->SetColor(kPaletteColors[2]);
+    ASSERT_TRUE(WindowTest::ClickAt(button->m_hWnd, CPoint(20, 11)));
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return button->IsPaletteOpen() && ::GetFocus() == button->GetPalette()->m_hWnd; }));
+    for (WORD key : { WORD(VK_DOWN), WORD(VK_RIGHT), WORD(VK_RIGHT) })
+    {
+        WindowTest::TapKey(key);
+        WindowTest::PumpFor(60);
+    }
+    POINT onThumb = { 5, 10 };
+    thumb.ClientToScreen(&onThumb);
+    WindowTest::MoveMouseTo(onThumb);
+    WindowTest::PumpFor(50);
+    WindowTest::MoveMouseTo(CPoint(onThumb.x + 1, onThumb.y));
+    WindowTest::PumpUntil([&] { return track->IsTipShown(); }, 2000);
+    WindowTest::PumpFor(300);
+    EXPECT_TRUE(WindowTest::SaveScreenshot(GetModuleFolder() + L"GallerySliderPalette.bmp"));
+    EXPECT_EQ(button->GetColor(), kPaletteColors[12]) << "row 1 from cell 2, two to the right";
+    const size_t before = panel.m_sliderAndColour.size();
+
+    WindowTest::TapKey(VK_RETURN);
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !button->IsPaletteOpen(); }));
+    WindowTest::PumpFor(200);
+    ASSERT_EQ(panel.m_sliderAndColour.size(), before + 1) << "one report of the colour";
+    EXPECT_EQ(panel.m_sliderAndColour.back().message, WM_GUI_ITEM_VALUE_CHANGED);
+    EXPECT_EQ(panel.m_sliderAndColour.back().wParam, kPaletteColors[12]);
+    EXPECT_EQ(thumb.GetValue(), 70) << "the palette left the slider alone";
 }
