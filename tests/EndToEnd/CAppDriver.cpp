@@ -266,3 +266,62 @@ bool CAppDriver::RunControlTool(const std::wstring& arguments, std::string* text
     ::DeleteFileW(file);
     return code == 0;
 }
+
+namespace
+{
+void SendKey(WORD virtualKey, bool up)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof input);
+    ::Sleep(20);
+}
+
+void SendRightButton(DWORD flag)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flag;
+    ::SendInput(1, &input, sizeof input);
+}
+}
+
+bool CAppDriver::RightClick(HWND wnd, POINT clientPoint)
+{
+    POINT screen = clientPoint;
+    if (!::ClientToScreen(wnd, &screen) || !Activate(wnd) || !WindowTest::MoveMouseTo(screen))
+        return false;
+    ::Sleep(50);
+    SendRightButton(MOUSEEVENTF_RIGHTDOWN);
+    ::Sleep(50);
+    SendRightButton(MOUSEEVENTF_RIGHTUP);
+    ::Sleep(50);
+    return true;
+}
+
+void CAppDriver::TapKeyCombination(const std::vector<WORD>& keys)
+{
+    for (WORD key : keys)
+        SendKey(key, false);
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+        SendKey(*key, true);
+}
+
+bool CAppDriver::TypeText(const std::wstring& text)
+{
+    for (wchar_t c : text)
+    {
+        const SHORT scan = ::VkKeyScanW(c);
+        if (scan == -1)
+            return false;
+        const WORD key = static_cast<WORD>(scan & 0xFF);
+        if (scan & 0x100)
+            TapKeyCombination({ VK_SHIFT, key });
+        else
+            TapKeyCombination({ key });
+    }
+    return true;
+}
