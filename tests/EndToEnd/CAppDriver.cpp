@@ -2,6 +2,8 @@
 
 #include "WindowTestSupport.h"
 
+#include <commctrl.h>
+
 #include <utility>
 
 namespace
@@ -287,6 +289,30 @@ void SendRightButton(DWORD flag)
     input.mi.dwFlags = flag;
     ::SendInput(1, &input, sizeof input);
 }
+
+// A block of another process's memory, freed again at the end of its scope.
+class CRemoteBuffer
+{
+    HANDLE m_process;
+    void* m_address;
+
+public:
+    CRemoteBuffer(HANDLE process, size_t bytes)
+        : m_process(process),
+          m_address(process ? ::VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                            : nullptr)
+    {
+    }
+    ~CRemoteBuffer()
+    {
+        if (m_address)
+            ::VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+    }
+    CRemoteBuffer(const CRemoteBuffer&) = delete;
+    CRemoteBuffer& operator=(const CRemoteBuffer&) = delete;
+
+    char* Get() const { return static_cast<char*>(m_address); }
+};
 }
 
 bool CAppDriver::RightClick(HWND wnd, POINT clientPoint)
@@ -324,4 +350,28 @@ bool CAppDriver::TypeText(const std::wstring& text)
             TapKeyCombination({ key });
     }
     return true;
+}
+
+std::wstring CAppDriver::GetListItemText(HWND list, int row, int column) const
+{
+    constexpr int kTextChars = 256;
+    CRemoteBuffer remote(m_process.hProcess, sizeof(LVITEMW) + kTextChars * sizeof(wchar_t));
+    if (!remote.Get())
+        return std::wstring();
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.pszText = reinterpret_cast<wchar_t*>(remote.Get() + sizeof(LVITEMW));
+    item.cchTextMax = kTextChars;
+    SIZE_T moved = 0;
+    if (!::WriteProcessMemory(m_process.hProcess, remote.Get(), &item, sizeof item, &moved))
+        return std::wstring();
+    DWORD_PTR length = 0;
+    if (!::SendMessageTimeoutW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote.Get()),
+            SMTO_ABORTIFHUNG, 5000, &length))
+        return std::wstring();
+    wchar_t text[kTextChars] = {};
+    if (length >= kTextChars ||
+        !::ReadProcessMemory(m_process.hProcess, item.pszText, text, length * sizeof(wchar_t), &moved))
+        return std::wstring();
+    return std::wstring(text, static_cast<size_t>(length));
 }

@@ -82,4 +82,8 @@ public:
     static void TapKeyCombination(const std::vector<WORD>& keys);
     // Types the text key by key, Shift held for the characters that need it.
     static bool TypeText(const std::wstring& text);
+
+    // The text of a cell (row, column) of one of the program's list views, read through a
+    // buffer in the program's memory; empty when it cannot be read.
+    std::wstring GetListItemText(HWND list, int row, int column) const;
 };

@@ -506,7 +506,6 @@ namespace
 enum
 {
     BUTTON_KEYMAP_2 = 59,
-    BUTTON_EXPORTPROFILE = 76,
     BUTTON_IMPORTPROFILE = 77,
     BUTTON_MACRO_PLAY_MULTIPLE = 93,
     BUTTON_ASSNBUTTON2 = 100,
@@ -607,6 +606,93 @@ std::string GuidDataBytes(const std::string& text)
     return bytes;
 }
 
+// The point of a profile list row's name cell, in the list's client area: the rows start
+// under the header.
+POINT ProfileRowPoint(HWND list, int row)
+{
+    RECT header = {};
+    HWND headerWnd = ::FindWindowExW(list, nullptr, L"SysHeader32", nullptr);
+    if (headerWnd && ::GetWindowRect(headerWnd, &header))
+        ::MapWindowPoints(nullptr, list, reinterpret_cast<POINT*>(&header), 2);
+    RECT client = {};
+    ::GetClientRect(list, &client);
+    constexpr int kRowHeight = 18;
+    return POINT{ client.right / 4, header.bottom + row * kRowHeight + kRowHeight / 2 };
+}
+
+// Chooses a row of the profile list's context menu, opened on a profile row.
+bool ChooseInProfileMenu(DWORD processId, HWND list, int profileRow, int menuRow)
+{
+    return CAppDriver::RightClick(list, ProfileRowPoint(list, profileRow)) &&
+        ClickPanelRow(WaitForPanels(processId, 1), menuRow);
+}
+
+BOOL CALLBACK MatchEdit(HWND wnd, LPARAM param)
+{
+    wchar_t className[16] = {};
+    ::GetClassNameW(wnd, className, 16);
+    if (::lstrcmpiW(className, L"Edit") != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(param) = wnd;
+    return FALSE;
+}
+
+// The file dialog's name field: the edit inside the name combo box (1148) of the open and
+// save dialogs.
+HWND WaitForFileNameField(DWORD processId)
+{
+    constexpr int kFileNameCombo = 1148;
+    for (int attempt = 0; attempt < 300; ++attempt, ::Sleep(50))
+    {
+        HWND dialog = nullptr;
+        while ((dialog = ::FindWindowExW(nullptr, dialog, L"#32770", nullptr)) != nullptr)
+        {
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(dialog, &owner);
+            HWND combo = owner == processId && ::IsWindowVisible(dialog) ? ::GetDlgItem(dialog, kFileNameCombo) : nullptr;
+            HWND edit = nullptr;
+            if (combo)
+                ::EnumChildWindows(combo, &MatchEdit, reinterpret_cast<LPARAM>(&edit));
+            if (edit)
+                return edit;
+        }
+    }
+    return nullptr;
+}
+
+// Types a full path into the file dialog's name field in place of what it holds, and
+// confirms it with Enter.
+bool ChooseFileInDialog(DWORD processId, const std::wstring& path)
+{
+    HWND field = WaitForFileNameField(processId);
+    if (!field || !CAppDriver::Click(field))
+        return false;
+    CAppDriver::TapKey(VK_HOME);
+    CAppDriver::TapKeyCombination({ VK_SHIFT, VK_END });
+    if (!CAppDriver::TypeText(path))
+        return false;
+    for (int attempt = 0; attempt < 100 && CAppDriver::GetText(field) != path; ++attempt)
+        ::Sleep(50);
+    if (CAppDriver::GetText(field) != path)
+        return false;
+    CAppDriver::TapKey(VK_RETURN);
+    return CAppDriver::WaitUntil(&IsGone, ::GetAncestor(field, GA_ROOT), 10000);
+}
+
+// The keypad's dump once it holds the text: the write goes on for a while after Apply is
+// unavailable again. The last dump when the text never comes.
+std::string DumpOnceItHolds(const CAppDriver& driver, const std::string& text)
+{
+    std::string dump;
+    for (int attempt = 0; attempt < 50; ++attempt, ::Sleep(200))
+    {
+        dump.clear();
+        if (driver.RunControlTool(L"dump", &dump) && dump.find(text) != std::string::npos)
+            break;
+    }
+    return dump;
+}
+
 // Opens a drop-down of the assignment page and chooses the row of its first menu.
 bool ChooseInAssignmentMenu(DWORD processId, HWND dropdown, int row)
 {
@@ -649,8 +735,7 @@ TEST_F(EndToEnd, SingleKeyPopup_ACombinationTypedReachesTheKeyOfTheSecondKeymapA
     ASSERT_TRUE(CAppDriver::Click(apply));
     ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 30000));
 
-    std::string after;
-    ASSERT_TRUE(m_driver.RunControlTool(L"dump", &after));
+    const std::string after = DumpOnceItHolds(m_driver, "type 5 data 1E 00 00 00 00 0C");
     // The second button's key (Q, code 0x10) of the second keymap only: A (scan code 0x1E)
     // with Ctrl and Shift (flags 4 and 8, the device's modifier byte 0x0C).
     const std::vector<std::string> changed = ChangedRecords(before, after);
@@ -693,8 +778,7 @@ TEST_F(EndToEnd, MacroPopup_PlayMultipleWithACountReachesTheFirstKeyAfterApply)
     ASSERT_TRUE(CAppDriver::Click(apply));
     ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 30000));
 
-    std::string after;
-    ASSERT_TRUE(m_driver.RunControlTool(L"dump", &after));
+    const std::string after = DumpOnceItHolds(m_driver, "type 8 data");
     const size_t macro = after.find("\nmacro {");
     ASSERT_NE(macro, std::string::npos) << after;
     EXPECT_EQ(after.find(" \"Burst\"", macro), macro + 45) << after;
@@ -705,4 +789,85 @@ TEST_F(EndToEnd, MacroPopup_PlayMultipleWithACountReachesTheFirstKeyAfterApply)
     const std::vector<std::string> changed = ChangedRecords(before, after);
     ASSERT_EQ(changed.size(), 1u) << after;
     EXPECT_EQ(changed[0], reference);
+}
+
+TEST_F(EndToEnd, ProfileMenu_CopyOfANewProfileIsListedAsItsSecond)
+{
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MANAGEPROFILES)));
+    HWND list = CAppDriver::WaitForItem(main, LIST_PROFILELIST, 5000);
+    ASSERT_TRUE(list && CAppDriver::WaitUntil(&CAppDriver::HasVisibleStyle, list, 5000));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_NEWPROFILE)));
+    HWND popup = WaitForPopupWith(m_driver.GetProcessId(), EDITCTRL_POPUP_NAMEENTRY);
+    ASSERT_NE(popup, nullptr);
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, EDITCTRL_POPUP_NAMEENTRY)));
+    ASSERT_TRUE(CAppDriver::TypeText(L"Test"));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+    ASSERT_EQ(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2);
+    constexpr int kNameColumn = 2;
+    ASSERT_EQ(m_driver.GetListItemText(list, 1, kNameColumn), L"Test");
+
+    // The context menu of the new row: "Copy" is its third entry.
+    ASSERT_TRUE(ChooseInProfileMenu(m_driver.GetProcessId(), list, 1, 2));
+    ASSERT_TRUE(CAppDriver::WaitUntil([](HWND wnd) { return ::SendMessageW(wnd, LVM_GETITEMCOUNT, 0, 0) == 3; },
+        list, 5000));
+    EXPECT_EQ(m_driver.GetListItemText(list, 2, kNameColumn), L"Test(2)");
+    EXPECT_EQ(m_driver.GetListItemText(list, 1, kNameColumn), L"Test");
+    ::Sleep(300);
+    EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(L"profiles-copy")));
+}
+
+TEST_F(EndToEnd, ProfileFile_ExportedAndImportedBackHoldsTheSameAssignments)
+{
+    const std::wstring file = std::wstring(kTrayFolder) + L"roundtrip.kvp";
+    ::DeleteFileW(file.c_str());
+    std::string before;
+    ASSERT_TRUE(m_driver.RunControlTool(L"dump", &before));
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    // An assignment of its own, so that the file holds more than the defaults: the first
+    // button off ("More", "Button off").
+    const DWORD processId = m_driver.GetProcessId();
+    ASSERT_TRUE(ChooseInAssignmentMenu(processId, CAppDriver::WaitForItem(main, BUTTON_ASSNBUTTON1, 10000), 3));
+    ASSERT_TRUE(ClickPanelRow(WaitForPanels(processId, 2), 4));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 10000));
+    ASSERT_TRUE(CAppDriver::Click(apply));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 30000));
+
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MANAGEPROFILES)));
+    HWND list = CAppDriver::WaitForItem(main, LIST_PROFILELIST, 5000);
+    ASSERT_TRUE(list && CAppDriver::WaitUntil(&CAppDriver::HasVisibleStyle, list, 5000));
+    // "Export" is the tenth entry of the row's context menu.
+    ASSERT_TRUE(ChooseInProfileMenu(processId, list, 0, 9));
+    ASSERT_TRUE(ChooseFileInDialog(processId, file));
+    for (int attempt = 0; attempt < 100 && ::GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES; ++attempt)
+        ::Sleep(100);
+    ASSERT_NE(::GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_IMPORTPROFILE)));
+    ASSERT_TRUE(ChooseFileInDialog(processId, file));
+    ASSERT_TRUE(CAppDriver::WaitUntil([](HWND wnd) { return ::SendMessageW(wnd, LVM_GETITEMCOUNT, 0, 0) == 2; },
+        list, 5000));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 5000));
+    ::Sleep(300);
+    EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(L"profiles-imported")));
+    ASSERT_TRUE(CAppDriver::Click(apply));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 30000));
+
+    const std::string after = DumpOnceItHolds(m_driver, "\"Profile 1(2)\"");
+    const auto profiles = RecordsByProfile(after);
+    ASSERT_EQ(profiles.size(), 2u) << after;
+    // The import brings the name of a profile that is still there: it is named as a copy.
+    EXPECT_NE(after.find("} \"Profile 1\" (active)"), std::string::npos) << after;
+    EXPECT_NE(after.find("} \"Profile 1(2)\""), std::string::npos) << after;
+    const std::vector<std::string> changed = ChangedRecords(before, after);
+    ASSERT_EQ(changed.size(), 1u) << after;
+    EXPECT_EQ(changed[0].find("\"Keymap 1\" key code 0x0000F type 1 data 00 00 00 00 "), 0u) << changed[0];
+    EXPECT_EQ(profiles[1], profiles[0]) << after;
+    ::DeleteFileW(file.c_str());
 }
