@@ -245,6 +245,15 @@ void CManageProfilesPage::ImportProfile()
         m_window.GetPopups().ShowMessage(kFileErrorPopup);
         return;
     }
+    // The file of a profile that is still here brings its name a second time: the import
+    // is named as a copy is, so that the look-ups by name find each profile.
+    IKeypadProfile* imported = m_pConfig->GetProfile(m_pConfig->GetProfileCount() - 1);
+    if (imported && FindOtherProfileNamed(*m_pConfig, imported->GetName(), imported))
+    {
+        const CString name = MakeCopyName(*m_pConfig, imported->GetName());
+        if (!name.IsEmpty())
+            m_pConfig->RenameProfile(imported, name);
+    }
     m_window.FillProfileList();
     m_window.MarkChanged();
 }

@@ -24,7 +24,10 @@ bool CEditItemSingleKeyInput::OnWndMsg(UINT message, WPARAM wParam, LPARAM lPara
     case WM_KEYUP:
     case WM_SYSKEYDOWN:
     case WM_SYSKEYUP:
-        OnKeyMessage(message, wParam, lParam);
+        // The registration asks for no key messages, but input another process injects
+        // may bring them anyway; the raw reports have shown that key already.
+        if (!g_rawInputDevices.IsRegistered())
+            OnKeyMessage(message, wParam, lParam);
         return true;
     case WM_CHAR: // the field shows key names, never typed characters
     case WM_SYSCHAR:

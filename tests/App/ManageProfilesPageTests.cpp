@@ -663,3 +663,16 @@ TEST_F(ManageProfilesPage, MenuSetActivePreviewDoubleClickAndTheCurrentProfileDr
     EXPECT_EQ(current->GetItemText(current->GetCurSel()), L"First");
 }
 }
+
+TEST_F(ManageProfilesPage, AnImportedProfileWhoseNameIsTakenIsNamedAsACopy)
+{
+    m_popups.m_file = L"C:\\profiles\\game.kvp";
+    Page().ImportProfile();
+    Page().ImportProfile();
+    const int count = m_store.GetProfileCount();
+    ASSERT_GE(count, 2);
+    EXPECT_EQ(m_store.GetProfile(count - 2)->GetName(), L"Imported");
+    EXPECT_EQ(m_store.GetProfile(count - 1)->GetName(), L"Imported(2)");
+    EXPECT_EQ(List()->GetCellText(count - 1, LCITEM_PROFILENAME), L"Imported(2)");
+    EXPECT_EQ(m_store.FindProfileByName(L"Imported(2)"), m_store.GetProfile(count - 1));
+}

@@ -2,6 +2,8 @@
 
 #include "WindowTestSupport.h"
 
+#include <commctrl.h>
+
 #include <utility>
 
 namespace
@@ -265,4 +267,111 @@ bool CAppDriver::RunControlTool(const std::wstring& arguments, std::string* text
     ::CloseHandle(output);
     ::DeleteFileW(file);
     return code == 0;
+}
+
+namespace
+{
+void SendKey(WORD virtualKey, bool up)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof input);
+    ::Sleep(20);
+}
+
+void SendRightButton(DWORD flag)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flag;
+    ::SendInput(1, &input, sizeof input);
+}
+
+// A block of another process's memory, freed again at the end of its scope.
+class CRemoteBuffer
+{
+    HANDLE m_process;
+    void* m_address;
+
+public:
+    CRemoteBuffer(HANDLE process, size_t bytes)
+        : m_process(process),
+          m_address(process ? ::VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                            : nullptr)
+    {
+    }
+    ~CRemoteBuffer()
+    {
+        if (m_address)
+            ::VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+    }
+    CRemoteBuffer(const CRemoteBuffer&) = delete;
+    CRemoteBuffer& operator=(const CRemoteBuffer&) = delete;
+
+    char* Get() const { return static_cast<char*>(m_address); }
+};
+}
+
+bool CAppDriver::RightClick(HWND wnd, POINT clientPoint)
+{
+    POINT screen = clientPoint;
+    if (!::ClientToScreen(wnd, &screen) || !Activate(wnd) || !WindowTest::MoveMouseTo(screen))
+        return false;
+    ::Sleep(50);
+    SendRightButton(MOUSEEVENTF_RIGHTDOWN);
+    ::Sleep(50);
+    SendRightButton(MOUSEEVENTF_RIGHTUP);
+    ::Sleep(50);
+    return true;
+}
+
+void CAppDriver::TapKeyCombination(const std::vector<WORD>& keys)
+{
+    for (WORD key : keys)
+        SendKey(key, false);
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+        SendKey(*key, true);
+}
+
+bool CAppDriver::TypeText(const std::wstring& text)
+{
+    for (wchar_t c : text)
+    {
+        const SHORT scan = ::VkKeyScanW(c);
+        if (scan == -1)
+            return false;
+        const WORD key = static_cast<WORD>(scan & 0xFF);
+        if (scan & 0x100)
+            TapKeyCombination({ VK_SHIFT, key });
+        else
+            TapKeyCombination({ key });
+    }
+    return true;
+}
+
+std::wstring CAppDriver::GetListItemText(HWND list, int row, int column) const
+{
+    constexpr int kTextChars = 256;
+    CRemoteBuffer remote(m_process.hProcess, sizeof(LVITEMW) + kTextChars * sizeof(wchar_t));
+    if (!remote.Get())
+        return std::wstring();
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.pszText = reinterpret_cast<wchar_t*>(remote.Get() + sizeof(LVITEMW));
+    item.cchTextMax = kTextChars;
+    SIZE_T moved = 0;
+    if (!::WriteProcessMemory(m_process.hProcess, remote.Get(), &item, sizeof item, &moved))
+        return std::wstring();
+    DWORD_PTR length = 0;
+    if (!::SendMessageTimeoutW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote.Get()),
+            SMTO_ABORTIFHUNG, 5000, &length))
+        return std::wstring();
+    wchar_t text[kTextChars] = {};
+    if (length >= kTextChars ||
+        !::ReadProcessMemory(m_process.hProcess, item.pszText, text, length * sizeof(wchar_t), &moved))
+        return std::wstring();
+    return std::wstring(text, static_cast<size_t>(length));
 }

@@ -71,4 +71,19 @@ public:
 
 private:
     bool Launch(PROCESS_INFORMATION& process) const;
+
+public:
+    // More input
+    // Moves the pointer to the point of the window's client area, then presses and
+    // releases the right button.
+    static bool RightClick(HWND wnd, POINT clientPoint);
+    // Presses the keys in their order and releases them in the reverse order: a key with
+    // its modifiers held (VK_CONTROL, VK_SHIFT, 'A').
+    static void TapKeyCombination(const std::vector<WORD>& keys);
+    // Types the text key by key, Shift held for the characters that need it.
+    static bool TypeText(const std::wstring& text);
+
+    // The text of a cell (row, column) of one of the program's list views, read through a
+    // buffer in the program's memory; empty when it cannot be read.
+    std::wstring GetListItemText(HWND list, int row, int column) const;
 };

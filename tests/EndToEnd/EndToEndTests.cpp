@@ -500,3 +500,374 @@ TEST_F(EndToEnd, NewMacroWithACommand_ShowsItsEventsAndApplyTakesIt)
     // The write is taken: nothing is pending any more.
     EXPECT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
 }
+
+namespace
+{
+enum
+{
+    BUTTON_KEYMAP_2 = 59,
+    BUTTON_IMPORTPROFILE = 77,
+    BUTTON_MACRO_PLAY_MULTIPLE = 93,
+    BUTTON_ASSNBUTTON2 = 100,
+    EDITCTRL_POPUP_NUMENTRY = 160,
+    EDITCTRL_POPUP_SINGLEKEYENTRY = 161,
+};
+
+struct PopupSearch
+{
+    DWORD processId;
+    int itemId;
+    HWND found;
+};
+
+BOOL CALLBACK MatchPopup(HWND wnd, LPARAM param)
+{
+    auto* search = reinterpret_cast<PopupSearch*>(param);
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(wnd, &processId);
+    if (processId != search->processId || !::IsWindowVisible(wnd) || !CAppDriver::FindItem(wnd, search->itemId))
+        return TRUE;
+    search->found = wnd;
+    return FALSE;
+}
+
+// The program's visible top-level window that holds the item: the popup that shows it.
+HWND WaitForPopupWith(DWORD processId, int itemId)
+{
+    for (int attempt = 0; attempt < 200; ++attempt, ::Sleep(50))
+    {
+        PopupSearch search = { processId, itemId, nullptr };
+        ::EnumWindows(&MatchPopup, reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            return search.found;
+    }
+    return nullptr;
+}
+
+// Each profile's keys and buttons in the dump, one line per record with the name of its
+// keymap ("\"Keymap 2\" key code 0x00010 type 5 data ..."): no ids, no active marks.
+std::vector<std::vector<std::string>> RecordsByProfile(const std::string& dump)
+{
+    std::vector<std::vector<std::string>> profiles;
+    std::string keymap;
+    size_t start = 0;
+    while (start < dump.size())
+    {
+        size_t end = dump.find('\n', start);
+        if (end == std::string::npos)
+            end = dump.size();
+        std::string line = dump.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        start = end + 1;
+        if (line.rfind("profile ", 0) == 0)
+            profiles.emplace_back();
+        else if (line.rfind("  keymap ", 0) == 0 && line.find('"') != std::string::npos)
+            keymap = line.substr(line.find('"'), line.find('"', line.find('"') + 1) - line.find('"') + 1);
+        else if (!profiles.empty() && (line.rfind("    key ", 0) == 0 || line.rfind("    button ", 0) == 0))
+            profiles.back().push_back(keymap + line.substr(3));
+    }
+    return profiles;
+}
+
+// The records of the first profile that differ between two dumps.
+std::vector<std::string> ChangedRecords(const std::string& before, const std::string& after)
+{
+    const auto old = RecordsByProfile(before);
+    const auto now = RecordsByProfile(after);
+    std::vector<std::string> changed;
+    if (old.empty() || now.empty() || old[0].size() != now[0].size())
+        return { "the dumps differ in their records" };
+    for (size_t index = 0; index < now[0].size(); ++index)
+    {
+        if (now[0][index] != old[0][index])
+            changed.push_back(now[0][index]);
+    }
+    return changed;
+}
+
+// The 16 bytes of a GUID's text form (upper case, as the dump writes it) as the dump shows
+// a record's data: "{0A0B0C0D-..." gives "0D 0C 0B 0A ...".
+std::string GuidDataBytes(const std::string& text)
+{
+    std::string hex;
+    for (char c : text)
+    {
+        if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))
+            hex.push_back(c);
+    }
+    if (hex.size() != 32)
+        return std::string();
+    // The first three fields are little-endian numbers, the last eight bytes are in order.
+    const int order[] = { 3, 2, 1, 0, 5, 4, 7, 6, 8, 9, 10, 11, 12, 13, 14, 15 };
+    std::string bytes;
+    for (int index : order)
+        bytes += (bytes.empty() ? "" : " ") + hex.substr(static_cast<size_t>(index) * 2, 2);
+    return bytes;
+}
+
+// The point of a profile list row's name cell, in the list's client area: the rows start
+// under the header.
+POINT ProfileRowPoint(HWND list, int row)
+{
+    RECT header = {};
+    HWND headerWnd = ::FindWindowExW(list, nullptr, L"SysHeader32", nullptr);
+    if (headerWnd && ::GetWindowRect(headerWnd, &header))
+        ::MapWindowPoints(nullptr, list, reinterpret_cast<POINT*>(&header), 2);
+    RECT client = {};
+    ::GetClientRect(list, &client);
+    constexpr int kRowHeight = 18;
+    return POINT{ client.right / 4, header.bottom + row * kRowHeight + kRowHeight / 2 };
+}
+
+// Chooses a row of the profile list's context menu, opened on a profile row.
+bool ChooseInProfileMenu(DWORD processId, HWND list, int profileRow, int menuRow)
+{
+    return CAppDriver::RightClick(list, ProfileRowPoint(list, profileRow)) &&
+        ClickPanelRow(WaitForPanels(processId, 1), menuRow);
+}
+
+BOOL CALLBACK MatchEdit(HWND wnd, LPARAM param)
+{
+    wchar_t className[16] = {};
+    ::GetClassNameW(wnd, className, 16);
+    if (::lstrcmpiW(className, L"Edit") != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(param) = wnd;
+    return FALSE;
+}
+
+// The file dialog's name field: the edit inside the name combo box (1148) of the open and
+// save dialogs.
+HWND WaitForFileNameField(DWORD processId)
+{
+    constexpr int kFileNameCombo = 1148;
+    for (int attempt = 0; attempt < 300; ++attempt, ::Sleep(50))
+    {
+        HWND dialog = nullptr;
+        while ((dialog = ::FindWindowExW(nullptr, dialog, L"#32770", nullptr)) != nullptr)
+        {
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(dialog, &owner);
+            HWND combo = owner == processId && ::IsWindowVisible(dialog) ? ::GetDlgItem(dialog, kFileNameCombo) : nullptr;
+            HWND edit = nullptr;
+            if (combo)
+                ::EnumChildWindows(combo, &MatchEdit, reinterpret_cast<LPARAM>(&edit));
+            if (edit)
+                return edit;
+        }
+    }
+    return nullptr;
+}
+
+// Types a full path into the file dialog's name field in place of what it holds, and
+// confirms it with Enter.
+bool ChooseFileInDialog(DWORD processId, const std::wstring& path)
+{
+    HWND field = WaitForFileNameField(processId);
+    if (!field || !CAppDriver::Click(field))
+        return false;
+    CAppDriver::TapKey(VK_HOME);
+    CAppDriver::TapKeyCombination({ VK_SHIFT, VK_END });
+    if (!CAppDriver::TypeText(path))
+        return false;
+    for (int attempt = 0; attempt < 100 && CAppDriver::GetText(field) != path; ++attempt)
+        ::Sleep(50);
+    if (CAppDriver::GetText(field) != path)
+        return false;
+    CAppDriver::TapKey(VK_RETURN);
+    return CAppDriver::WaitUntil(&IsGone, ::GetAncestor(field, GA_ROOT), 10000);
+}
+
+// The keypad's dump once it holds the text: the write goes on for a while after Apply is
+// unavailable again. The last dump when the text never comes.
+std::string DumpOnceItHolds(const CAppDriver& driver, const std::string& text)
+{
+    std::string dump;
+    for (int attempt = 0; attempt < 50; ++attempt, ::Sleep(200))
+    {
+        dump.clear();
+        if (driver.RunControlTool(L"dump", &dump) && dump.find(text) != std::string::npos)
+            break;
+    }
+    return dump;
+}
+
+// Opens a drop-down of the assignment page and chooses the row of its first menu.
+bool ChooseInAssignmentMenu(DWORD processId, HWND dropdown, int row)
+{
+    RECT box = {};
+    if (!dropdown || !::GetWindowRect(dropdown, &box))
+        return false;
+    WindowTest::MoveMouseTo(POINT{ (box.left + box.right) / 2, box.top - 30 });
+    ::Sleep(150);
+    return CAppDriver::Click(dropdown) && ClickPanelRow(WaitForPanels(processId, 1), row);
+}
+}
+
+TEST_F(EndToEnd, SingleKeyPopup_ACombinationTypedReachesTheKeyOfTheSecondKeymapAfterApply)
+{
+    std::string before;
+    ASSERT_TRUE(m_driver.RunControlTool(L"dump", &before));
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::WaitForItem(main, BUTTON_KEYMAP_2, 10000)));
+    ASSERT_TRUE(ChooseInAssignmentMenu(m_driver.GetProcessId(), CAppDriver::FindItem(main, BUTTON_ASSNBUTTON2), 0));
+
+    HWND popup = WaitForPopupWith(m_driver.GetProcessId(), EDITCTRL_POPUP_SINGLEKEYENTRY);
+    ASSERT_NE(popup, nullptr);
+    HWND ok = CAppDriver::FindItem(popup, BUTTON_POPUP_OK);
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, EDITCTRL_POPUP_SINGLEKEYENTRY)));
+    EXPECT_TRUE(IsDisabled(ok));
+    CAppDriver::TapKeyCombination({ VK_CONTROL, VK_SHIFT, 'A' });
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, ok, 5000));
+    HWND capture = CAppDriver::FindItem(popup, EDITCTRL_POPUP_SINGLEKEYENTRY);
+    const bool shown = CAppDriver::WaitUntil([](HWND wnd) { return CAppDriver::GetText(wnd) == L"A"; }, capture, 5000);
+    const std::wstring text = CAppDriver::GetText(capture);
+    EXPECT_TRUE(shown) << std::string(text.begin(), text.end());
+    ::Sleep(300);
+    EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(L"assign-single-key")));
+    ASSERT_TRUE(CAppDriver::Click(ok));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 5000));
+    ASSERT_TRUE(CAppDriver::Click(apply));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 30000));
+
+    const std::string after = DumpOnceItHolds(m_driver, "type 5 data 1E 00 00 00 00 0C");
+    // The second button's key (Q, code 0x10) of the second keymap only: A (scan code 0x1E)
+    // with Ctrl and Shift (flags 4 and 8, the device's modifier byte 0x0C).
+    const std::vector<std::string> changed = ChangedRecords(before, after);
+    ASSERT_EQ(changed.size(), 1u) << after;
+    EXPECT_EQ(changed[0].find("\"Keymap 2\" key code 0x00010 type 5 data 1E 00 00 00 00 0C 00 00 "), 0u) << changed[0];
+}
+
+TEST_F(EndToEnd, MacroPopup_PlayMultipleWithACountReachesTheFirstKeyAfterApply)
+{
+    std::string before;
+    ASSERT_TRUE(m_driver.RunControlTool(L"dump", &before));
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    // A macro to choose: the assignment menu offers none without one.
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MANAGEMACROS)));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MACRO_CREATE)));
+    HWND popup = WaitForPopupWith(m_driver.GetProcessId(), EDITCTRL_POPUP_NAMEENTRY);
+    ASSERT_NE(popup, nullptr);
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, EDITCTRL_POPUP_NAMEENTRY)));
+    ASSERT_TRUE(CAppDriver::TypeText(L"Burst"));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_ASSIGNBUTTONS)));
+    ASSERT_TRUE(ChooseInAssignmentMenu(m_driver.GetProcessId(), CAppDriver::FindItem(main, BUTTON_ASSNBUTTON1), 1));
+    popup = WaitForPopupWith(m_driver.GetProcessId(), BUTTON_MACRO_PLAY_MULTIPLE);
+    ASSERT_NE(popup, nullptr);
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_MACRO_PLAY_MULTIPLE)));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+    popup = WaitForPopupWith(m_driver.GetProcessId(), EDITCTRL_POPUP_NUMENTRY);
+    ASSERT_NE(popup, nullptr);
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, EDITCTRL_POPUP_NUMENTRY)));
+    ASSERT_TRUE(CAppDriver::TypeText(L"12"));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 5000));
+    ASSERT_TRUE(CAppDriver::Click(apply));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 30000));
+
+    const std::string after = DumpOnceItHolds(m_driver, "type 8 data");
+    const size_t macro = after.find("\nmacro {");
+    ASSERT_NE(macro, std::string::npos) << after;
+    EXPECT_EQ(after.find(" \"Burst\"", macro), macro + 45) << after;
+    // The first button's key (Tab, code 0x0F) of the first keymap plays the macro by its
+    // id, multiple times (play mode 2), 12 times.
+    const std::string reference = "\"Keymap 1\" key code 0x0000F type 8 data " +
+        GuidDataBytes(after.substr(macro + 7, 38)) + " 02 0C 00 00";
+    const std::vector<std::string> changed = ChangedRecords(before, after);
+    ASSERT_EQ(changed.size(), 1u) << after;
+    EXPECT_EQ(changed[0], reference);
+}
+
+TEST_F(EndToEnd, ProfileMenu_CopyOfANewProfileIsListedAsItsSecond)
+{
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MANAGEPROFILES)));
+    HWND list = CAppDriver::WaitForItem(main, LIST_PROFILELIST, 5000);
+    ASSERT_TRUE(list && CAppDriver::WaitUntil(&CAppDriver::HasVisibleStyle, list, 5000));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_NEWPROFILE)));
+    HWND popup = WaitForPopupWith(m_driver.GetProcessId(), EDITCTRL_POPUP_NAMEENTRY);
+    ASSERT_NE(popup, nullptr);
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, EDITCTRL_POPUP_NAMEENTRY)));
+    ASSERT_TRUE(CAppDriver::TypeText(L"Test"));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+    ASSERT_EQ(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2);
+    constexpr int kNameColumn = 2;
+    ASSERT_EQ(m_driver.GetListItemText(list, 1, kNameColumn), L"Test");
+
+    // The context menu of the new row: "Copy" is its third entry.
+    ASSERT_TRUE(ChooseInProfileMenu(m_driver.GetProcessId(), list, 1, 2));
+    ASSERT_TRUE(CAppDriver::WaitUntil([](HWND wnd) { return ::SendMessageW(wnd, LVM_GETITEMCOUNT, 0, 0) == 3; },
+        list, 5000));
+    EXPECT_EQ(m_driver.GetListItemText(list, 2, kNameColumn), L"Test(2)");
+    EXPECT_EQ(m_driver.GetListItemText(list, 1, kNameColumn), L"Test");
+    ::Sleep(300);
+    EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(L"profiles-copy")));
+}
+
+TEST_F(EndToEnd, ProfileFile_ExportedAndImportedBackHoldsTheSameAssignments)
+{
+    const std::wstring file = std::wstring(kTrayFolder) + L"roundtrip.kvp";
+    ::DeleteFileW(file.c_str());
+    std::string before;
+    ASSERT_TRUE(m_driver.RunControlTool(L"dump", &before));
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    // An assignment of its own, so that the file holds more than the defaults: the first
+    // button off ("More", "Button off").
+    const DWORD processId = m_driver.GetProcessId();
+    ASSERT_TRUE(ChooseInAssignmentMenu(processId, CAppDriver::WaitForItem(main, BUTTON_ASSNBUTTON1, 10000), 3));
+    ASSERT_TRUE(ClickPanelRow(WaitForPanels(processId, 2), 4));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 10000));
+    ASSERT_TRUE(CAppDriver::Click(apply));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 30000));
+
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MANAGEPROFILES)));
+    HWND list = CAppDriver::WaitForItem(main, LIST_PROFILELIST, 5000);
+    ASSERT_TRUE(list && CAppDriver::WaitUntil(&CAppDriver::HasVisibleStyle, list, 5000));
+    // "Export" is the tenth entry of the row's context menu.
+    ASSERT_TRUE(ChooseInProfileMenu(processId, list, 0, 9));
+    ASSERT_TRUE(ChooseFileInDialog(processId, file));
+    for (int attempt = 0; attempt < 100 && ::GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES; ++attempt)
+        ::Sleep(100);
+    ASSERT_NE(::GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_IMPORTPROFILE)));
+    ASSERT_TRUE(ChooseFileInDialog(processId, file));
+    ASSERT_TRUE(CAppDriver::WaitUntil([](HWND wnd) { return ::SendMessageW(wnd, LVM_GETITEMCOUNT, 0, 0) == 2; },
+        list, 5000));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 5000));
+    ::Sleep(300);
+    EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(L"profiles-imported")));
+    ASSERT_TRUE(CAppDriver::Click(apply));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 30000));
+
+    const std::string after = DumpOnceItHolds(m_driver, "\"Profile 1(2)\"");
+    const auto profiles = RecordsByProfile(after);
+    ASSERT_EQ(profiles.size(), 2u) << after;
+    // The import brings the name of a profile that is still there: it is named as a copy.
+    EXPECT_NE(after.find("} \"Profile 1\" (active)"), std::string::npos) << after;
+    EXPECT_NE(after.find("} \"Profile 1(2)\""), std::string::npos) << after;
+    const std::vector<std::string> changed = ChangedRecords(before, after);
+    ASSERT_EQ(changed.size(), 1u) << after;
+    EXPECT_EQ(changed[0].find("\"Keymap 1\" key code 0x0000F type 1 data 00 00 00 00 "), 0u) << changed[0];
+    EXPECT_EQ(profiles[1], profiles[0]) << after;
+    ::DeleteFileW(file.c_str());
+}
