@@ -12,6 +12,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace
@@ -360,6 +361,9 @@ bool CAssignButtonsPage::ChooseMacro(int button, const CAssignment& old, CAssign
     int count = 0;
     if (mode == 2 && (!Popups().EnterRepeatCount(count) || count <= 0))
         return false;
+    // A count beyond what the keypad holds plays as often as it can, not wrapped to a
+    // small one.
+    const uint32_t repeat = std::min(static_cast<uint32_t>(count), CAssignment::kMaxMacroRepeat);
     const CMacro* macro = name.IsEmpty() ? nullptr : m_pConfig->FindMacroByName(name);
     if (!macro)
         return false;
@@ -367,7 +371,7 @@ bool CAssignButtonsPage::ChooseMacro(int button, const CAssignment& old, CAssign
     macro->GetGUID(&id);
     chosen = Reference(kAssignMacro, kAssignMacroByName, id, macro->GetName());
     chosen.SetWord(CAssignment::kMacroModeWord, static_cast<uint32_t>(mode));
-    chosen.SetWord(CAssignment::kMacroRepeatWord, mode == 2 ? static_cast<uint32_t>(count) : 0);
+    chosen.SetWord(CAssignment::kMacroRepeatWord, mode == 2 ? repeat : 0);
     return true;
 }
 

@@ -14,6 +14,8 @@ public:
     // Payload words of a macro assignment beside the macro's GUID.
     static constexpr int kMacroModeWord = 130;
     static constexpr int kMacroRepeatWord = 131;
+    // The keypad keeps one byte of the repeat count.
+    static constexpr uint32_t kMaxMacroRepeat = 255;
 
     // Data members: a plain value, copied everywhere. Bytes a kind does not use are zero.
     int32_t kind = kAssignDefaultKey;

@@ -513,16 +513,19 @@ TEST_F(AssignButtonsPageTest, MacroIsStoredByIdOrByNameWithItsModeAndCount)
         bool stored;
         int kind;
         uint32_t storedMode;
+        uint32_t storedCount;
     };
     const Case cases[] = {
-        { L"Combo", 1, true, 0, true, kAssignMacro, 1 },
-        { L"Combo", 2, true, 3, true, kAssignMacro, 2 },
-        { L"Fresh", 4, true, 0, true, kAssignMacroByName, 4 },
-        { L"Combo", 7, true, 0, true, kAssignMacro, 1 },
-        { L"Combo", 2, false, 3, false, 0, 0 },
-        { L"Combo", 2, true, 0, false, 0, 0 },
-        { L"Gone", 1, true, 0, false, 0, 0 },
-        { L"", 1, true, 0, false, 0, 0 },
+        { L"Combo", 1, true, 0, true, kAssignMacro, 1, 0 },
+        { L"Combo", 2, true, 3, true, kAssignMacro, 2, 3 },
+        // The keypad keeps one byte of the count: more is its highest, not the count cut.
+        { L"Combo", 2, true, 300, true, kAssignMacro, 2, 255 },
+        { L"Fresh", 4, true, 0, true, kAssignMacroByName, 4, 0 },
+        { L"Combo", 7, true, 0, true, kAssignMacro, 1, 0 },
+        { L"Combo", 2, false, 3, false, 0, 0, 0 },
+        { L"Combo", 2, true, 0, false, 0, 0, 0 },
+        { L"Gone", 1, true, 0, false, 0, 0, 0 },
+        { L"", 1, true, 0, false, 0, 0, 0 },
     };
     for (const Case& c : cases)
     {
@@ -539,13 +542,13 @@ TEST_F(AssignButtonsPageTest, MacroIsStoredByIdOrByNameWithItsModeAndCount)
         if (!c.stored)
             continue;
         EXPECT_EQ(stored.GetWord(CAssignment::kMacroModeWord), c.storedMode);
-        EXPECT_EQ(stored.GetWord(CAssignment::kMacroRepeatWord), c.mode == 2 ? static_cast<uint32_t>(c.count) : 0u);
+        EXPECT_EQ(stored.GetWord(CAssignment::kMacroRepeatWord), c.storedCount);
         if (c.kind == kAssignMacroByName)
             EXPECT_EQ(GetReferenceName(stored), c.name);
         else
             EXPECT_TRUE(AssignmentEquals(stored, [&] {
                 CAssignment expected = Macro(kMacroId, c.storedMode);
-                expected.SetWord(CAssignment::kMacroRepeatWord, c.mode == 2 ? static_cast<uint32_t>(c.count) : 0u);
+                expected.SetWord(CAssignment::kMacroRepeatWord, c.storedCount);
                 return expected;
             }()));
     }
