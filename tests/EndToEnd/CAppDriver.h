@@ -69,6 +69,14 @@ public:
     // text when one is given.
     bool RunControlTool(const std::wstring& arguments, std::string* text = nullptr) const;
 
+    // Pages and their controls under real input
+    // The child carrying the skin item id that is shown (it and its parents visible): pages
+    // that are hidden may carry an item of the same id.
+    static HWND FindVisibleItem(HWND top, int itemId);
+    // Presses the left button on the window's point (client coordinates), moves the pointer
+    // in steps by the distance given, and releases it there.
+    static bool Drag(HWND wnd, POINT from, POINT distance);
+
 private:
     bool Launch(PROCESS_INFORMATION& process) const;
 };

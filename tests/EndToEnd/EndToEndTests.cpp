@@ -500,3 +500,142 @@ TEST_F(EndToEnd, NewMacroWithACommand_ShowsItsEventsAndApplyTakesIt)
     // The write is taken: nothing is pending any more.
     EXPECT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
 }
+
+namespace
+{
+enum
+{
+    BUTTON_HELP = 53,
+};
+
+// The manual's document type, registered with the shell stand-in as its program, the way an
+// installed browser registers itself; the registration ends with the object, and a type
+// that was registered before gets its program back. It goes into the classes root, which
+// the shell reads on every system (Wine's shell does not see the current user's classes).
+// The stand-in writes the path it was given to the report file.
+class ManualProgramRegistration
+{
+    static constexpr const wchar_t* kTypeKey = L".html";
+    static constexpr const wchar_t* kProgramKey = L"VelmoraEndToEnd.Page";
+    bool m_typeKeyCreated = false;
+    bool m_hadType = false;
+    std::wstring m_oldType;
+
+public:
+    ManualProgramRegistration() = default;
+    ManualProgramRegistration(const ManualProgramRegistration&) = delete;
+    ManualProgramRegistration& operator=(const ManualProgramRegistration&) = delete;
+
+    bool Register(const std::wstring& program, const std::wstring& report)
+    {
+        const std::wstring command = L"\"" + program + L"\" \"" + report + L"\" \"%1\"";
+        return RememberType() && SetDefault(std::wstring(kProgramKey) + L"\\shell\\open\\command", command) &&
+            SetDefault(kTypeKey, kProgramKey);
+    }
+
+    ~ManualProgramRegistration()
+    {
+        ::RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgramKey);
+        if (m_typeKeyCreated)
+            ::RegDeleteTreeW(HKEY_CLASSES_ROOT, kTypeKey);
+        else if (m_hadType)
+            SetDefault(kTypeKey, m_oldType);
+    }
+
+private:
+    // Whether the type was registered already, and which program it named, to put it back.
+    bool RememberType()
+    {
+        HKEY key = nullptr;
+        DWORD disposition = 0;
+        if (::RegCreateKeyExW(HKEY_CLASSES_ROOT, kTypeKey, 0, nullptr, 0, KEY_READ, nullptr, &key, &disposition) !=
+            ERROR_SUCCESS)
+            return false;
+        wchar_t value[256] = {};
+        DWORD bytes = sizeof value - sizeof(wchar_t);
+        DWORD type = 0;
+        m_hadType = ::RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &bytes) ==
+            ERROR_SUCCESS && type == REG_SZ;
+        m_oldType = m_hadType ? value : L"";
+        ::RegCloseKey(key);
+        // A type that names the stand-in is left from a run that did not end: it goes too.
+        m_typeKeyCreated = disposition == REG_CREATED_NEW_KEY || m_oldType == kProgramKey;
+        return true;
+    }
+
+    static bool SetDefault(const std::wstring& path, const std::wstring& value)
+    {
+        HKEY key = nullptr;
+        if (::RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+            ERROR_SUCCESS)
+            return false;
+        const DWORD bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+        const bool set = ::RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+            bytes) == ERROR_SUCCESS;
+        ::RegCloseKey(key);
+        return set;
+    }
+};
+
+std::wstring FullPath(const std::wstring& path)
+{
+    wchar_t full[MAX_PATH] = {};
+    const DWORD length = ::GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
+    return length > 0 && length < MAX_PATH ? std::wstring(full, length) : path;
+}
+
+// The report's text once the stand-in has written it; empty when none came in time.
+std::wstring WaitForReport(const std::wstring& report, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < timeoutMs)
+    {
+        HANDLE file = ::CreateFileW(report.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE)
+        {
+            wchar_t text[MAX_PATH * 2] = {};
+            DWORD read = 0;
+            const BOOL ok = ::ReadFile(file, text, sizeof text - sizeof(wchar_t), &read, nullptr);
+            ::CloseHandle(file);
+            if (ok)
+                return std::wstring(text, read / sizeof(wchar_t));
+        }
+        ::Sleep(100);
+    }
+    return std::wstring();
+}
+
+bool SamePath(const std::wstring& left, const std::wstring& right)
+{
+    return ::lstrcmpiW(FullPath(left).c_str(), FullPath(right).c_str()) == 0;
+}
+}
+
+TEST_F(EndToEnd, HelpButton_OpensTheManualWithItsRegisteredProgram)
+{
+    wchar_t temp[MAX_PATH] = {};
+    ASSERT_NE(::GetTempPathW(MAX_PATH, temp), 0u);
+    const std::wstring report = std::wstring(temp) + L"VelmoraManualOpened.txt";
+    ::DeleteFileW(report.c_str());
+    ManualProgramRegistration registration;
+    ASSERT_TRUE(registration.Register(BuildPath(VELMORA_SHELL_STAND_IN), report));
+
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_NE(CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000), nullptr);
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, CAppDriver::FindItem(main, BUTTON_APPLY), 10000));
+    // The lighting page has a help button of its own; the main window's is the one shown.
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindVisibleItem(main, BUTTON_HELP)));
+    const std::wstring program = BuildPath(VELMORA_APP_PROGRAM);
+    const std::wstring folder = program.substr(0, program.find_last_of(L'\\') + 1);
+    const std::wstring opened = WaitForReport(report, 15000);
+    EXPECT_TRUE(SamePath(opened, folder + L"Manuals\\index.html")) << std::string(opened.begin(), opened.end());
+    ::DeleteFileW(report.c_str());
+
+    // F1 opens the manual's pages of this program.
+    CAppDriver::TapKey(VK_F1);
+    const std::wstring pages = WaitForReport(report, 15000);
+    EXPECT_TRUE(SamePath(pages, folder + L"Manuals\\Velmora\\index.html")) << std::string(pages.begin(), pages.end());
+    ::DeleteFileW(report.c_str());
+}
