@@ -639,3 +639,108 @@ TEST_F(EndToEnd, HelpButton_OpensTheManualWithItsRegisteredProgram)
     EXPECT_TRUE(SamePath(pages, folder + L"Manuals\\Velmora\\index.html")) << std::string(pages.begin(), pages.end());
     ::DeleteFileW(report.c_str());
 }
+
+namespace
+{
+enum
+{
+    BUTTON_MACRO_RECORD = 80,
+    BUTTON_MACRO_RECORD_STOP = 81,
+};
+
+LRESULT RowCount(HWND list)
+{
+    DWORD_PTR count = 0;
+    return ::SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count) ? count : -1;
+}
+
+// The dump's lines of the macro of that name: its head line, then one line per event.
+std::vector<std::string> MacroLines(const std::string& dump, const std::string& name)
+{
+    std::vector<std::string> lines;
+    bool inMacro = false;
+    size_t start = 0;
+    while (start < dump.size())
+    {
+        size_t end = dump.find('\n', start);
+        if (end == std::string::npos)
+            end = dump.size();
+        std::string line = dump.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.rfind("macro ", 0) == 0)
+            inMacro = line.find(" \"" + name + "\", ") != std::string::npos;
+        else if (line.rfind("  ", 0) != 0)
+            inMacro = false;
+        if (inMacro)
+            lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+}
+
+TEST_F(EndToEnd, RecordMacro_TypedKeyAndClickAreListedAndApplyWritesThem)
+{
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MANAGEMACROS)));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MACRO_CREATE)));
+    HWND popup = m_driver.WaitForWindow(nullptr, 10000, main);
+    ASSERT_NE(popup, nullptr);
+    HWND name = CAppDriver::WaitForItem(popup, EDITCTRL_POPUP_NAMEENTRY, 5000);
+    ASSERT_NE(name, nullptr);
+    ASSERT_TRUE(CAppDriver::Click(name));
+    // The keys R, E and C, unshifted, type the name "rec".
+    for (const wchar_t key : std::wstring(L"REC"))
+        CAppDriver::TapKey(key);
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+
+    HWND record = CAppDriver::FindItem(main, BUTTON_MACRO_RECORD);
+    HWND stop = CAppDriver::FindItem(main, BUTTON_MACRO_RECORD_STOP);
+    HWND editor = CAppDriver::FindItem(main, MACRO_DISPLAY);
+    ASSERT_TRUE(record && stop && editor);
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, record, 5000));
+    ASSERT_TRUE(CAppDriver::Click(record));
+    // Recording: the page's buttons are unavailable, the stop button stays.
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, record, 5000));
+    EXPECT_TRUE(IsEnabled(stop));
+    CAppDriver::TapKey('A');
+    ::Sleep(200);
+    // A click on the page's heading, which does nothing.
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, TEXT_MANAGEMACROS_HEADING)));
+    ::Sleep(200);
+    ASSERT_TRUE(CAppDriver::Click(stop));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, record, 5000));
+    ::Sleep(300);
+    EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(L"macros-recorded")));
+    EXPECT_EQ(RowCount(editor), 7);
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 5000));
+    ASSERT_TRUE(CAppDriver::Click(apply));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    // The keypad is written in the background.
+    std::string dump;
+    std::vector<std::string> lines;
+    for (int attempt = 0; attempt < 50 && lines.empty(); ++attempt, ::Sleep(200))
+    {
+        dump.clear();
+        ASSERT_TRUE(m_driver.RunControlTool(L"dump", &dump));
+        lines = MacroLines(dump, "rec");
+    }
+    ASSERT_FALSE(lines.empty()) << dump;
+    EXPECT_NE(lines[0].find(", 7 events"), std::string::npos) << lines[0];
+    // The key's press and release (make code 0x1E, the release flagged in bit 16), then the
+    // left button's press and release; a measured delay before every event but the first.
+    const std::vector<std::string> expected = { "type 2 value 0x0000001E", "delay", "type 2 value 0x0001001E",
+        "delay", "type 1 value 0x00000001", "delay", "type 1 value 0x00000002" };
+    std::vector<std::string> events;
+    for (size_t index = 1; index < lines.size(); ++index)
+    {
+        const std::string event = lines[index].substr(lines[index].find("type "));
+        events.push_back(event.rfind("type 3 ", 0) == 0 ? "delay" : event);
+    }
+    EXPECT_EQ(events, expected) << dump;
+}
