@@ -744,3 +744,107 @@ TEST_F(EndToEnd, RecordMacro_TypedKeyAndClickAreListedAndApplyWritesThem)
     }
     EXPECT_EQ(events, expected) << dump;
 }
+
+namespace
+{
+enum
+{
+    SLIDER_LED_BRIGHTNESS_STAGE = 156,
+    // The lighting page's colour button has no item name; it carries its control id.
+    COLOUR_BUTTON = 1000,
+};
+
+const wchar_t kPaletteClass[] = L"VelmoraColorPalette";
+// The page's LED in the keypad's numbering, which counts from 1: the store's LED 4.
+constexpr int kLightingLed = 5;
+
+// The dump's line of that LED of the active profile; empty when there is none.
+std::string ActiveLedLine(const std::string& dump, int led)
+{
+    const size_t profile = dump.find("\" (active)\r\n");
+    const std::string head = "\n  led " + std::to_string(led) + " ";
+    const size_t at = profile == std::string::npos ? profile : dump.find(head, profile);
+    if (at == std::string::npos)
+        return std::string();
+    const size_t end = dump.find('\r', at + 1);
+    return dump.substr(at + 1, end == std::string::npos ? std::string::npos : end - at - 1);
+}
+
+// The palette cell's centre in the palette's client area: a grid of 8 columns and 6 rows
+// inside a margin of 4 pixels, over the 25 pixels of the custom button.
+POINT PaletteCellCentre(HWND palette, int cell)
+{
+    RECT client = {};
+    ::GetClientRect(palette, &client);
+    const int width = client.right - 8;
+    const int height = client.bottom - 8 - 24;
+    const int column = cell % 8;
+    const int row = cell / 8;
+    return POINT{ 4 + (2 * column + 1) * width / 16, 4 + (2 * row + 1) * height / 12 };
+}
+}
+
+TEST_F(EndToEnd, LightingPage_BrightnessEndsAndPickedColourReachTheKeypad)
+{
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_LIGHTINGMAINTENANCE)));
+    HWND thumb = CAppDriver::WaitForItem(main, SLIDER_LED_BRIGHTNESS_STAGE, 5000);
+    ASSERT_TRUE(thumb && CAppDriver::WaitUntil([](HWND wnd) { return ::IsWindowVisible(wnd) != FALSE; }, thumb, 5000));
+    RECT track = {};
+    ASSERT_TRUE(::GetWindowRect(::GetParent(thumb), &track));
+
+    // Each end: the thumb dragged 40 pixels past it, then Apply; the keypad's LED gets the
+    // end's value once the background write is through.
+    struct End
+    {
+        LONG beyond;
+        const char* brightness;
+    };
+    const End ends[] = { { track.left - 40, " brightness 10 " }, { track.right + 40, " brightness 100 " } };
+    std::string dump;
+    for (const End& end : ends)
+    {
+        SCOPED_TRACE(end.brightness);
+        RECT box = {};
+        ASSERT_TRUE(::GetWindowRect(thumb, &box));
+        const POINT grip = { (box.right - box.left) / 2, (box.bottom - box.top) / 2 };
+        ASSERT_TRUE(CAppDriver::Drag(thumb, grip, POINT{ end.beyond - (box.left + grip.x), 0 }));
+        ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 5000));
+        ASSERT_TRUE(CAppDriver::Click(apply));
+        ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+        for (int attempt = 0; attempt < 50; ++attempt, ::Sleep(200))
+        {
+            dump.clear();
+            ASSERT_TRUE(m_driver.RunControlTool(L"dump", &dump));
+            if (ActiveLedLine(dump, kLightingLed).find(end.brightness) != std::string::npos)
+                break;
+        }
+        EXPECT_NE(ActiveLedLine(dump, kLightingLed).find(end.brightness), std::string::npos)
+            << ActiveLedLine(dump, kLightingLed);
+    }
+
+    // The palette's orange (red 0xFF, green 0x80, blue 0) picked with a click on its cell.
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, COLOUR_BUTTON)));
+    HWND palette = m_driver.WaitForWindow(kPaletteClass, 5000);
+    ASSERT_NE(palette, nullptr);
+    ::Sleep(300);
+    EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(L"lighting-palette")));
+    ASSERT_TRUE(WindowTest::ClickAt(palette, PaletteCellCentre(palette, 26)));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, palette, 5000));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 5000));
+    ASSERT_TRUE(CAppDriver::Click(apply));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    for (int attempt = 0; attempt < 50; ++attempt, ::Sleep(200))
+    {
+        dump.clear();
+        ASSERT_TRUE(m_driver.RunControlTool(L"dump", &dump));
+        if (ActiveLedLine(dump, kLightingLed).find(" colour 0x0080FF ") != std::string::npos)
+            break;
+    }
+    // The keypad keeps the colour as the program's colour value, 0x00BBGGRR.
+    EXPECT_NE(ActiveLedLine(dump, kLightingLed).find(" colour 0x0080FF brightness 100 "), std::string::npos)
+        << ActiveLedLine(dump, kLightingLed);
+}
