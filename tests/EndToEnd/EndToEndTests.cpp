@@ -508,6 +508,21 @@ enum
     BUTTON_HELP = 53,
 };
 
+// The keypad is written in the background: the control tool's dump once it shows what the
+// condition looks for, or the last one read when the time is up.
+template <class Condition>
+std::string WaitForDump(const CAppDriver& driver, Condition condition)
+{
+    std::string dump;
+    for (int attempt = 0; attempt < 50; ++attempt, ::Sleep(200))
+    {
+        dump.clear();
+        if (driver.RunControlTool(L"dump", &dump) && condition(dump))
+            break;
+    }
+    return dump;
+}
+
 // The manual's document type, registered with the shell stand-in as its program, the way an
 // installed browser registers itself; the registration ends with the object, and a type
 // that was registered before gets its program back. It goes into the classes root, which
@@ -623,8 +638,8 @@ TEST_F(EndToEnd, HelpButton_OpensTheManualWithItsRegisteredProgram)
 
     HWND main = StartAndWaitForMainWindow();
     ASSERT_NE(main, nullptr);
-    ASSERT_NE(CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000), nullptr);
-    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, CAppDriver::FindItem(main, BUTTON_APPLY), 10000));
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
     // The lighting page has a help button of its own; the main window's is the one shown.
     ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindVisibleItem(main, BUTTON_HELP)));
     const std::wstring program = BuildPath(VELMORA_APP_PROGRAM);
@@ -721,15 +736,9 @@ TEST_F(EndToEnd, RecordMacro_TypedKeyAndClickAreListedAndApplyWritesThem)
     ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 5000));
     ASSERT_TRUE(CAppDriver::Click(apply));
     ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
-    // The keypad is written in the background.
-    std::string dump;
-    std::vector<std::string> lines;
-    for (int attempt = 0; attempt < 50 && lines.empty(); ++attempt, ::Sleep(200))
-    {
-        dump.clear();
-        ASSERT_TRUE(m_driver.RunControlTool(L"dump", &dump));
-        lines = MacroLines(dump, "rec");
-    }
+    const std::string dump =
+        WaitForDump(m_driver, [](const std::string& text) { return !MacroLines(text, "rec").empty(); });
+    const std::vector<std::string> lines = MacroLines(dump, "rec");
     ASSERT_FALSE(lines.empty()) << dump;
     EXPECT_NE(lines[0].find(", 7 events"), std::string::npos) << lines[0];
     // The key's press and release (make code 0x1E, the release flagged in bit 16), then the
@@ -761,13 +770,28 @@ constexpr int kLightingLed = 5;
 // The dump's line of that LED of the active profile; empty when there is none.
 std::string ActiveLedLine(const std::string& dump, int led)
 {
-    const size_t profile = dump.find("\" (active)\r\n");
+    size_t profile = dump.find("\nprofile {");
+    while (profile != std::string::npos)
+    {
+        const size_t lineEnd = dump.find('\r', profile);
+        const bool active = lineEnd != std::string::npos &&
+            dump.substr(profile, lineEnd - profile).find("\" (active)") != std::string::npos;
+        if (active)
+            break;
+        profile = dump.find("\nprofile {", profile + 1);
+    }
     const std::string head = "\n  led " + std::to_string(led) + " ";
     const size_t at = profile == std::string::npos ? profile : dump.find(head, profile);
     if (at == std::string::npos)
         return std::string();
     const size_t end = dump.find('\r', at + 1);
     return dump.substr(at + 1, end == std::string::npos ? std::string::npos : end - at - 1);
+}
+
+// Whether the active profile's lighting LED line holds the text.
+bool LightingLedShows(const std::string& dump, const char* text)
+{
+    return ActiveLedLine(dump, kLightingLed).find(text) != std::string::npos;
 }
 
 // The palette cell's centre in the palette's client area: a grid of 8 columns and 6 rows
@@ -804,7 +828,6 @@ TEST_F(EndToEnd, LightingPage_BrightnessEndsAndPickedColourReachTheKeypad)
         const char* brightness;
     };
     const End ends[] = { { track.left - 40, " brightness 10 " }, { track.right + 40, " brightness 100 " } };
-    std::string dump;
     for (const End& end : ends)
     {
         SCOPED_TRACE(end.brightness);
@@ -815,15 +838,9 @@ TEST_F(EndToEnd, LightingPage_BrightnessEndsAndPickedColourReachTheKeypad)
         ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 5000));
         ASSERT_TRUE(CAppDriver::Click(apply));
         ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
-        for (int attempt = 0; attempt < 50; ++attempt, ::Sleep(200))
-        {
-            dump.clear();
-            ASSERT_TRUE(m_driver.RunControlTool(L"dump", &dump));
-            if (ActiveLedLine(dump, kLightingLed).find(end.brightness) != std::string::npos)
-                break;
-        }
-        EXPECT_NE(ActiveLedLine(dump, kLightingLed).find(end.brightness), std::string::npos)
-            << ActiveLedLine(dump, kLightingLed);
+        const std::string dump =
+            WaitForDump(m_driver, [&](const std::string& text) { return LightingLedShows(text, end.brightness); });
+        EXPECT_TRUE(LightingLedShows(dump, end.brightness)) << ActiveLedLine(dump, kLightingLed);
     }
 
     // The palette's orange (red 0xFF, green 0x80, blue 0) picked with a click on its cell.
@@ -837,14 +854,10 @@ TEST_F(EndToEnd, LightingPage_BrightnessEndsAndPickedColourReachTheKeypad)
     ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 5000));
     ASSERT_TRUE(CAppDriver::Click(apply));
     ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
-    for (int attempt = 0; attempt < 50; ++attempt, ::Sleep(200))
-    {
-        dump.clear();
-        ASSERT_TRUE(m_driver.RunControlTool(L"dump", &dump));
-        if (ActiveLedLine(dump, kLightingLed).find(" colour 0x0080FF ") != std::string::npos)
-            break;
-    }
-    // The keypad keeps the colour as the program's colour value, 0x00BBGGRR.
-    EXPECT_NE(ActiveLedLine(dump, kLightingLed).find(" colour 0x0080FF brightness 100 "), std::string::npos)
-        << ActiveLedLine(dump, kLightingLed);
+    // The keypad keeps the colour as the program's colour value, 0x00BBGGRR; the brightness
+    // stays at its end.
+    const char picked[] = " colour 0x0080FF brightness 100 ";
+    const std::string dump =
+        WaitForDump(m_driver, [&](const std::string& text) { return LightingLedShows(text, picked); });
+    EXPECT_TRUE(LightingLedShows(dump, picked)) << ActiveLedLine(dump, kLightingLed);
 }
