@@ -375,3 +375,51 @@ std::wstring CAppDriver::GetListItemText(HWND list, int row, int column) const
         return std::wstring();
     return std::wstring(text, static_cast<size_t>(length));
 }
+
+namespace
+{
+struct VisibleItemSearch
+{
+    int itemId;
+    HWND found;
+};
+
+BOOL CALLBACK MatchVisibleItem(HWND wnd, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<VisibleItemSearch*>(parameter);
+    HANDLE value = ::GetPropW(wnd, kItemIdProperty);
+    if (!value || static_cast<int>(reinterpret_cast<INT_PTR>(value)) != search->itemId || !::IsWindowVisible(wnd))
+        return TRUE;
+    search->found = wnd;
+    return FALSE;
+}
+}
+
+HWND CAppDriver::FindVisibleItem(HWND top, int itemId)
+{
+    VisibleItemSearch search = { itemId, nullptr };
+    if (top)
+        ::EnumChildWindows(top, &MatchVisibleItem, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool CAppDriver::Drag(HWND wnd, POINT from, POINT distance)
+{
+    if (!Activate(wnd) || !::ClientToScreen(wnd, &from) || !WindowTest::MoveMouseTo(from))
+        return false;
+    ::Sleep(50);
+    WindowTest::PressLeftButton();
+    ::Sleep(50);
+    // Steps, as a hand moves: the control follows the pointer while the button is down.
+    constexpr int kSteps = 10;
+    bool moved = true;
+    for (int step = 1; step <= kSteps && moved; ++step)
+    {
+        const POINT at = { from.x + distance.x * step / kSteps, from.y + distance.y * step / kSteps };
+        moved = WindowTest::MoveMouseTo(at);
+        ::Sleep(20);
+    }
+    WindowTest::ReleaseLeftButton();
+    ::Sleep(50);
+    return moved;
+}

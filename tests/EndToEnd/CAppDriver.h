@@ -69,10 +69,14 @@ public:
     // text when one is given.
     bool RunControlTool(const std::wstring& arguments, std::string* text = nullptr) const;
 
-private:
-    bool Launch(PROCESS_INFORMATION& process) const;
+    // Pages and their controls under real input
+    // The child carrying the skin item id that is shown (it and its parents visible): pages
+    // that are hidden may carry an item of the same id.
+    static HWND FindVisibleItem(HWND top, int itemId);
+    // Presses the left button on the window's point (client coordinates), moves the pointer
+    // in steps by the distance given, and releases it there.
+    static bool Drag(HWND wnd, POINT from, POINT distance);
 
-public:
     // More input
     // Moves the pointer to the point of the window's client area, then presses and
     // releases the right button.
@@ -86,4 +90,7 @@ public:
     // The text of a cell (row, column) of one of the program's list views, read through a
     // buffer in the program's memory; empty when it cannot be read.
     std::wstring GetListItemText(HWND list, int row, int column) const;
+
+private:
+    bool Launch(PROCESS_INFORMATION& process) const;
 };

@@ -679,18 +679,26 @@ bool ChooseFileInDialog(DWORD processId, const std::wstring& path)
     return CAppDriver::WaitUntil(&IsGone, ::GetAncestor(field, GA_ROOT), 10000);
 }
 
-// The keypad's dump once it holds the text: the write goes on for a while after Apply is
-// unavailable again. The last dump when the text never comes.
-std::string DumpOnceItHolds(const CAppDriver& driver, const std::string& text)
+// The keypad is written in the background: the control tool's dump once it shows what the
+// condition looks for, or the last one read when the time is up.
+template <class Condition>
+std::string WaitForDump(const CAppDriver& driver, Condition condition)
 {
     std::string dump;
     for (int attempt = 0; attempt < 50; ++attempt, ::Sleep(200))
     {
         dump.clear();
-        if (driver.RunControlTool(L"dump", &dump) && dump.find(text) != std::string::npos)
+        if (driver.RunControlTool(L"dump", &dump) && condition(dump))
             break;
     }
     return dump;
+}
+
+// The keypad's dump once it holds the text: the write goes on for a while after Apply is
+// unavailable again.
+std::string DumpOnceItHolds(const CAppDriver& driver, const std::string& text)
+{
+    return WaitForDump(driver, [&](const std::string& dump) { return dump.find(text) != std::string::npos; });
 }
 
 // Opens a drop-down of the assignment page and chooses the row of its first menu.
@@ -870,4 +878,347 @@ TEST_F(EndToEnd, ProfileFile_ExportedAndImportedBackHoldsTheSameAssignments)
     EXPECT_EQ(changed[0].find("\"Keymap 1\" key code 0x0000F type 1 data 00 00 00 00 "), 0u) << changed[0];
     EXPECT_EQ(profiles[1], profiles[0]) << after;
     ::DeleteFileW(file.c_str());
+}
+
+namespace
+{
+enum
+{
+    BUTTON_HELP = 53,
+};
+
+// The manual's document type, registered with the shell stand-in as its program, the way an
+// installed browser registers itself; the registration ends with the object, and a type
+// that was registered before gets its program back. It goes into the classes root, which
+// the shell reads on every system (Wine's shell does not see the current user's classes).
+// The stand-in writes the path it was given to the report file.
+class ManualProgramRegistration
+{
+    static constexpr const wchar_t* kTypeKey = L".html";
+    static constexpr const wchar_t* kProgramKey = L"VelmoraEndToEnd.Page";
+    bool m_typeKeyCreated = false;
+    bool m_hadType = false;
+    std::wstring m_oldType;
+
+public:
+    ManualProgramRegistration() = default;
+    ManualProgramRegistration(const ManualProgramRegistration&) = delete;
+    ManualProgramRegistration& operator=(const ManualProgramRegistration&) = delete;
+
+    bool Register(const std::wstring& program, const std::wstring& report)
+    {
+        const std::wstring command = L"\"" + program + L"\" \"" + report + L"\" \"%1\"";
+        return RememberType() && SetDefault(std::wstring(kProgramKey) + L"\\shell\\open\\command", command) &&
+            SetDefault(kTypeKey, kProgramKey);
+    }
+
+    ~ManualProgramRegistration()
+    {
+        ::RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgramKey);
+        if (m_typeKeyCreated)
+            ::RegDeleteTreeW(HKEY_CLASSES_ROOT, kTypeKey);
+        else if (m_hadType)
+            SetDefault(kTypeKey, m_oldType);
+    }
+
+private:
+    // Whether the type was registered already, and which program it named, to put it back.
+    bool RememberType()
+    {
+        HKEY key = nullptr;
+        DWORD disposition = 0;
+        if (::RegCreateKeyExW(HKEY_CLASSES_ROOT, kTypeKey, 0, nullptr, 0, KEY_READ, nullptr, &key, &disposition) !=
+            ERROR_SUCCESS)
+            return false;
+        wchar_t value[256] = {};
+        DWORD bytes = sizeof value - sizeof(wchar_t);
+        DWORD type = 0;
+        m_hadType = ::RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &bytes) ==
+            ERROR_SUCCESS && type == REG_SZ;
+        m_oldType = m_hadType ? value : L"";
+        ::RegCloseKey(key);
+        // A type that names the stand-in is left from a run that did not end: it goes too.
+        m_typeKeyCreated = disposition == REG_CREATED_NEW_KEY || m_oldType == kProgramKey;
+        return true;
+    }
+
+    static bool SetDefault(const std::wstring& path, const std::wstring& value)
+    {
+        HKEY key = nullptr;
+        if (::RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+            ERROR_SUCCESS)
+            return false;
+        const DWORD bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+        const bool set = ::RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+            bytes) == ERROR_SUCCESS;
+        ::RegCloseKey(key);
+        return set;
+    }
+};
+
+std::wstring FullPath(const std::wstring& path)
+{
+    wchar_t full[MAX_PATH] = {};
+    const DWORD length = ::GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
+    return length > 0 && length < MAX_PATH ? std::wstring(full, length) : path;
+}
+
+// The report's text once the stand-in has written it; empty when none came in time.
+std::wstring WaitForReport(const std::wstring& report, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < timeoutMs)
+    {
+        HANDLE file = ::CreateFileW(report.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE)
+        {
+            wchar_t text[MAX_PATH * 2] = {};
+            DWORD read = 0;
+            const BOOL ok = ::ReadFile(file, text, sizeof text - sizeof(wchar_t), &read, nullptr);
+            ::CloseHandle(file);
+            if (ok)
+                return std::wstring(text, read / sizeof(wchar_t));
+        }
+        ::Sleep(100);
+    }
+    return std::wstring();
+}
+
+bool SamePath(const std::wstring& left, const std::wstring& right)
+{
+    return ::lstrcmpiW(FullPath(left).c_str(), FullPath(right).c_str()) == 0;
+}
+}
+
+TEST_F(EndToEnd, HelpButton_OpensTheManualWithItsRegisteredProgram)
+{
+    wchar_t temp[MAX_PATH] = {};
+    ASSERT_NE(::GetTempPathW(MAX_PATH, temp), 0u);
+    const std::wstring report = std::wstring(temp) + L"VelmoraManualOpened.txt";
+    ::DeleteFileW(report.c_str());
+    ManualProgramRegistration registration;
+    ASSERT_TRUE(registration.Register(BuildPath(VELMORA_SHELL_STAND_IN), report));
+
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    // The lighting page has a help button of its own; the main window's is the one shown.
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindVisibleItem(main, BUTTON_HELP)));
+    const std::wstring program = BuildPath(VELMORA_APP_PROGRAM);
+    const std::wstring folder = program.substr(0, program.find_last_of(L'\\') + 1);
+    const std::wstring opened = WaitForReport(report, 15000);
+    EXPECT_TRUE(SamePath(opened, folder + L"Manuals\\index.html")) << std::string(opened.begin(), opened.end());
+    ::DeleteFileW(report.c_str());
+
+    // F1 opens the manual's pages of this program.
+    CAppDriver::TapKey(VK_F1);
+    const std::wstring pages = WaitForReport(report, 15000);
+    EXPECT_TRUE(SamePath(pages, folder + L"Manuals\\Velmora\\index.html")) << std::string(pages.begin(), pages.end());
+    ::DeleteFileW(report.c_str());
+}
+
+namespace
+{
+enum
+{
+    BUTTON_MACRO_RECORD = 80,
+    BUTTON_MACRO_RECORD_STOP = 81,
+};
+
+LRESULT RowCount(HWND list)
+{
+    DWORD_PTR count = 0;
+    return ::SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count) ? count : -1;
+}
+
+// The dump's lines of the macro of that name: its head line, then one line per event.
+std::vector<std::string> MacroLines(const std::string& dump, const std::string& name)
+{
+    std::vector<std::string> lines;
+    bool inMacro = false;
+    size_t start = 0;
+    while (start < dump.size())
+    {
+        size_t end = dump.find('\n', start);
+        if (end == std::string::npos)
+            end = dump.size();
+        std::string line = dump.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.rfind("macro ", 0) == 0)
+            inMacro = line.find(" \"" + name + "\", ") != std::string::npos;
+        else if (line.rfind("  ", 0) != 0)
+            inMacro = false;
+        if (inMacro)
+            lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+}
+
+TEST_F(EndToEnd, RecordMacro_TypedKeyAndClickAreListedAndApplyWritesThem)
+{
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MANAGEMACROS)));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MACRO_CREATE)));
+    HWND popup = m_driver.WaitForWindow(nullptr, 10000, main);
+    ASSERT_NE(popup, nullptr);
+    HWND name = CAppDriver::WaitForItem(popup, EDITCTRL_POPUP_NAMEENTRY, 5000);
+    ASSERT_NE(name, nullptr);
+    ASSERT_TRUE(CAppDriver::Click(name));
+    // The keys R, E and C, unshifted, type the name "rec".
+    for (const wchar_t key : std::wstring(L"REC"))
+        CAppDriver::TapKey(key);
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+
+    HWND record = CAppDriver::FindItem(main, BUTTON_MACRO_RECORD);
+    HWND stop = CAppDriver::FindItem(main, BUTTON_MACRO_RECORD_STOP);
+    HWND editor = CAppDriver::FindItem(main, MACRO_DISPLAY);
+    ASSERT_TRUE(record && stop && editor);
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, record, 5000));
+    ASSERT_TRUE(CAppDriver::Click(record));
+    // Recording: the page's buttons are unavailable, the stop button stays.
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, record, 5000));
+    EXPECT_TRUE(IsEnabled(stop));
+    CAppDriver::TapKey('A');
+    ::Sleep(200);
+    // A click on the page's heading, which does nothing.
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, TEXT_MANAGEMACROS_HEADING)));
+    ::Sleep(200);
+    ASSERT_TRUE(CAppDriver::Click(stop));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, record, 5000));
+    ::Sleep(300);
+    EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(L"macros-recorded")));
+    EXPECT_EQ(RowCount(editor), 7);
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 5000));
+    ASSERT_TRUE(CAppDriver::Click(apply));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    const std::string dump =
+        WaitForDump(m_driver, [](const std::string& text) { return !MacroLines(text, "rec").empty(); });
+    const std::vector<std::string> lines = MacroLines(dump, "rec");
+    ASSERT_FALSE(lines.empty()) << dump;
+    EXPECT_NE(lines[0].find(", 7 events"), std::string::npos) << lines[0];
+    // The key's press and release (make code 0x1E, the release flagged in bit 16), then the
+    // left button's press and release; a measured delay before every event but the first.
+    const std::vector<std::string> expected = { "type 2 value 0x0000001E", "delay", "type 2 value 0x0001001E",
+        "delay", "type 1 value 0x00000001", "delay", "type 1 value 0x00000002" };
+    std::vector<std::string> events;
+    for (size_t index = 1; index < lines.size(); ++index)
+    {
+        const std::string event = lines[index].substr(lines[index].find("type "));
+        events.push_back(event.rfind("type 3 ", 0) == 0 ? "delay" : event);
+    }
+    EXPECT_EQ(events, expected) << dump;
+}
+
+namespace
+{
+enum
+{
+    SLIDER_LED_BRIGHTNESS_STAGE = 156,
+    // The lighting page's colour button has no item name; it carries its control id.
+    COLOUR_BUTTON = 1000,
+};
+
+const wchar_t kPaletteClass[] = L"VelmoraColorPalette";
+// The page's LED in the keypad's numbering, which counts from 1: the store's LED 4.
+constexpr int kLightingLed = 5;
+
+// The dump's line of that LED of the active profile; empty when there is none.
+std::string ActiveLedLine(const std::string& dump, int led)
+{
+    size_t profile = dump.find("\nprofile {");
+    while (profile != std::string::npos)
+    {
+        const size_t lineEnd = dump.find('\r', profile);
+        const bool active = lineEnd != std::string::npos &&
+            dump.substr(profile, lineEnd - profile).find("\" (active)") != std::string::npos;
+        if (active)
+            break;
+        profile = dump.find("\nprofile {", profile + 1);
+    }
+    const std::string head = "\n  led " + std::to_string(led) + " ";
+    const size_t at = profile == std::string::npos ? profile : dump.find(head, profile);
+    if (at == std::string::npos)
+        return std::string();
+    const size_t end = dump.find('\r', at + 1);
+    return dump.substr(at + 1, end == std::string::npos ? std::string::npos : end - at - 1);
+}
+
+// Whether the active profile's lighting LED line holds the text.
+bool LightingLedShows(const std::string& dump, const char* text)
+{
+    return ActiveLedLine(dump, kLightingLed).find(text) != std::string::npos;
+}
+
+// The palette cell's centre in the palette's client area: a grid of 8 columns and 6 rows
+// inside a margin of 4 pixels, over the 25 pixels of the custom button.
+POINT PaletteCellCentre(HWND palette, int cell)
+{
+    RECT client = {};
+    ::GetClientRect(palette, &client);
+    const int width = client.right - 8;
+    const int height = client.bottom - 8 - 24;
+    const int column = cell % 8;
+    const int row = cell / 8;
+    return POINT{ 4 + (2 * column + 1) * width / 16, 4 + (2 * row + 1) * height / 12 };
+}
+}
+
+TEST_F(EndToEnd, LightingPage_BrightnessEndsAndPickedColourReachTheKeypad)
+{
+    HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND apply = CAppDriver::WaitForItem(main, BUTTON_APPLY, 10000);
+    ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_LIGHTINGMAINTENANCE)));
+    HWND thumb = CAppDriver::WaitForItem(main, SLIDER_LED_BRIGHTNESS_STAGE, 5000);
+    ASSERT_TRUE(thumb && CAppDriver::WaitUntil([](HWND wnd) { return ::IsWindowVisible(wnd) != FALSE; }, thumb, 5000));
+    RECT track = {};
+    ASSERT_TRUE(::GetWindowRect(::GetParent(thumb), &track));
+
+    // The thumb dragged by its middle to that point on the screen's x axis.
+    const auto dragTo = [&](LONG x) {
+        RECT box = {};
+        if (!::GetWindowRect(thumb, &box))
+            return false;
+        const POINT grip = { (box.right - box.left) / 2, (box.bottom - box.top) / 2 };
+        return CAppDriver::Drag(thumb, grip, POINT{ x - (box.left + grip.x), 0 });
+    };
+    // Apply, then the keypad's LED line once the background write shows the text.
+    const auto applyAndRead = [&](const char* text) {
+        const bool applied = CAppDriver::WaitUntil(&IsEnabled, apply, 5000) && CAppDriver::Click(apply) &&
+            CAppDriver::WaitUntil(&IsDisabled, apply, 10000);
+        EXPECT_TRUE(applied) << text;
+        const std::string dump =
+            WaitForDump(m_driver, [&](const std::string& read) { return LightingLedShows(read, text); });
+        return ActiveLedLine(dump, kLightingLed);
+    };
+
+    // 40 pixels past the left end, then Apply.
+    ASSERT_TRUE(dragTo(track.left - 40));
+    const std::string left = applyAndRead(" brightness 10 ");
+    EXPECT_NE(left.find(" brightness 10 "), std::string::npos) << left;
+
+    // 40 pixels past the right end, and the palette's orange (red 0xFF, green 0x80, blue 0)
+    // picked with a click on its cell, then Apply.
+    ASSERT_TRUE(dragTo(track.right + 40));
+    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, COLOUR_BUTTON)));
+    HWND palette = m_driver.WaitForWindow(kPaletteClass, 5000);
+    ASSERT_NE(palette, nullptr);
+    ::Sleep(300);
+    EXPECT_TRUE(CAppDriver::SaveScreenshot(ScreenshotPath(L"lighting-palette")));
+    ASSERT_TRUE(WindowTest::ClickAt(palette, PaletteCellCentre(palette, 26)));
+    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, palette, 5000));
+    // The keypad keeps the colour as the program's colour value, 0x00BBGGRR.
+    const char picked[] = " colour 0x0080FF brightness 100 ";
+    const std::string right = applyAndRead(picked);
+    EXPECT_NE(right.find(picked), std::string::npos) << right;
 }
