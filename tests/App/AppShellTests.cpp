@@ -7,10 +7,8 @@
 #include "CDropdownListItem.h"
 #include "CKeymap.h"
 #include "CKeypadConfig.h"
-#include "CLangTable.h"
 #include "CListPanel.h"
-#include "CSingleInstance.h"
-#include "CSkinResourceList.h"
+#include "CShippedAppSkin.h"
 #include "CSliderHMulti.h"
 #include "CTextItem.h"
 #include "CVelmoraAppApp.h"
@@ -19,11 +17,8 @@
 #include "CVelmoraPreviewPopup.h"
 #include "CVelmoraWarningDlg.h"
 #include "ExeFolder.h"
-#include "GUIPageLoader.h"
 #include "IShellOpener.h"
 #include "ModalDriver.h"
-#include "Utf8.h"
-#include "Vocabulary.h"
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -137,8 +132,7 @@ constexpr int kCurrentProfileHeading = 150;
 class AppShellTest : public testing::Test
 {
 protected:
-    CString m_savedExeFolder;
-    CGUIItems m_languages;
+    CShippedAppSkin m_skin;
     CVelmoraConfig m_store;
     CScriptedDevice m_scripted;
     Device* m_device = &m_scripted;
@@ -147,15 +141,7 @@ protected:
 
     void SetUp() override
     {
-        m_savedExeFolder = g_exeFolder;
-        CString relative = Utf8ToWide(VELMORA_SKIN_FOLDER);
-        relative.Replace(L'/', L'\\');
-        g_exeFolder = GetModuleFolder() + relative + L"\\";
-        FreeSkinResources();
-        InitVocabularyTables();
-        ASSERT_TRUE(LoadGUIPage(m_languages, L"Language.xml", nullptr));
-        CVelmoraAppApp::ChooseLanguage(0);
-        CSingleInstance::RegisterWindowClass(::GetModuleHandleW(nullptr), nullptr);
+        ASSERT_TRUE(m_skin.EnterForMainWindow(VELMORA_SKIN_FOLDER));
 
         m_first = m_store.CreateProfile(L"First");
         m_second = m_store.CreateProfile(L"Second");
@@ -170,11 +156,7 @@ protected:
     }
     void TearDown() override
     {
-        g_pLangTable = nullptr;
-        g_langTables.clear();
-        m_languages.DeleteAll();
-        FreeSkinResources();
-        g_exeFolder = m_savedExeFolder;
+        m_skin.Leave();
     }
 
     std::unique_ptr<CTestMainWindow> OpenMainWindow()

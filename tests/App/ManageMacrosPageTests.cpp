@@ -6,24 +6,18 @@
 #include "CDropdownListItem.h"
 #include "CEditItem.h"
 #include "CKeyboardDef.h"
-#include "CLangTable.h"
 #include "CMacroDisplayItem.h"
 #include "CManageMacrosPage.h"
 #include "CPredefinedMacroList.h"
 #include "CRawInputDevices.h"
-#include "CSingleInstance.h"
+#include "CShippedAppSkin.h"
 #include "CSkinResourceList.h"
-#include "CVelmoraAppApp.h"
 #include "CVelmoraAppDlg.h"
 #include "CVelmoraConfig.h"
-#include "ExeFolder.h"
 #include "GUIMessages.h"
-#include "GUIPageLoader.h"
 #include "GuidText.h"
 #include "KeypadButtons.h"
 #include "NamedReferences.h"
-#include "Utf8.h"
-#include "Vocabulary.h"
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -209,8 +203,7 @@ CMacroEvent Delay(int32_t milliseconds)
 class ManageMacrosPageTest : public testing::Test
 {
 protected:
-    CString m_savedExeFolder;
-    CGUIItems m_languages;
+    CShippedAppSkin m_skin;
     CVelmoraConfig m_store;
     CMacroDevice m_keypad;
     Device* m_device = &m_keypad;
@@ -223,15 +216,7 @@ protected:
 
     void SetUp() override
     {
-        m_savedExeFolder = g_exeFolder;
-        CString relative = Utf8ToWide(VELMORA_SKIN_FOLDER);
-        relative.Replace(L'/', L'\\');
-        g_exeFolder = GetModuleFolder() + relative + L"\\";
-        FreeSkinResources();
-        InitVocabularyTables();
-        ASSERT_TRUE(LoadGUIPage(m_languages, L"Language.xml", nullptr));
-        CVelmoraAppApp::ChooseLanguage(0);
-        CSingleInstance::RegisterWindowClass(::GetModuleHandleW(nullptr), nullptr);
+        ASSERT_TRUE(m_skin.EnterForMainWindow(VELMORA_SKIN_FOLDER));
 
         m_first = m_store.CreateProfile(L"First");
         m_second = m_store.CreateProfile(L"Second");
@@ -254,11 +239,7 @@ protected:
     {
         m_window.reset();
         g_rawInputDevices.Unregister();
-        g_pLangTable = nullptr;
-        g_langTables.clear();
-        m_languages.DeleteAll();
-        FreeSkinResources();
-        g_exeFolder = m_savedExeFolder;
+        m_skin.Leave();
     }
 
     CMacroTestWindow& Window() { return *m_window; }

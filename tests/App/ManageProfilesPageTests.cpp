@@ -4,24 +4,17 @@
 #include "AppItemIds.h"
 #include "CDropdownListItem.h"
 #include "CKeymap.h"
-#include "CLangTable.h"
 #include "CManageProfilesPage.h"
-#include "CSingleInstance.h"
-#include "CSkinResourceList.h"
-#include "CVelmoraAppApp.h"
+#include "CShippedAppSkin.h"
 #include "CVelmoraAppDlg.h"
 #include "CVelmoraConfig.h"
 #include "CXListCellRecord.h"
 #include "CXListCtrl.h"
-#include "ExeFolder.h"
 #include "GUIMessages.h"
-#include "GUIPageLoader.h"
 #include "GuidText.h"
 #include "KeypadButtons.h"
 #include "NamedReferences.h"
 #include "ReferenceAssignments.h"
-#include "Utf8.h"
-#include "Vocabulary.h"
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -177,8 +170,7 @@ tKeypadButton Button(int number)
 class ManageProfilesPage : public testing::Test
 {
 protected:
-    CString m_savedExeFolder;
-    CGUIItems m_languages;
+    CShippedAppSkin m_skin;
     CVelmoraConfig m_store;
     CProfileDevice m_scripted;
     Device* m_device = &m_scripted;
@@ -189,15 +181,7 @@ protected:
 
     void SetUp() override
     {
-        m_savedExeFolder = g_exeFolder;
-        CString relative = Utf8ToWide(VELMORA_SKIN_FOLDER);
-        relative.Replace(L'/', L'\\');
-        g_exeFolder = GetModuleFolder() + relative + L"\\";
-        FreeSkinResources();
-        InitVocabularyTables();
-        ASSERT_TRUE(LoadGUIPage(m_languages, L"Language.xml", nullptr));
-        CVelmoraAppApp::ChooseLanguage(0);
-        CSingleInstance::RegisterWindowClass(::GetModuleHandleW(nullptr), nullptr);
+        ASSERT_TRUE(m_skin.EnterForMainWindow(VELMORA_SKIN_FOLDER));
 
         m_scripted.m_pConfig = &m_store;
         m_first = m_store.CreateProfile(L"First");
@@ -219,11 +203,7 @@ protected:
     void TearDown() override
     {
         m_window.reset();
-        g_pLangTable = nullptr;
-        g_langTables.clear();
-        m_languages.DeleteAll();
-        FreeSkinResources();
-        g_exeFolder = m_savedExeFolder;
+        m_skin.Leave();
     }
 
     CManageProfilesPage& Page() { return m_window->GetProfilesPage(); }
