@@ -45,7 +45,8 @@ CMacroEvent EventOfKey(const CMacroEvent& event, const KeyEntryResult& key)
 }
 
 CManageMacrosPage::CManageMacrosPage(CVelmoraAppDlg& window, IKeypadConfig* config, Device** device)
-    : m_window(window), m_pConfig(config), m_ppDevice(device), m_files(L"Macro", kMacroExtension, g_macroFolder)
+    : m_window(window), m_pConfig(config), m_ppDevice(device),
+      m_fileChooser(L"Macro", kMacroExtension, g_macroFolder)
 {
 }
 
@@ -312,7 +313,7 @@ void CManageMacrosPage::ImportMacro()
 {
     Device* device = GetDevice();
     CString path;
-    if (!m_pConfig || !device || !m_files.Choose(m_window.GetPopups(), true, kImportHeading, path))
+    if (!m_pConfig || !device || !m_fileChooser.Choose(m_window.GetPopups(), true, kImportHeading, path))
         return;
     // The device layer reads the file and adds the macro to the store under a free name.
     if (!device->ImportMacro(path, m_pConfig))
@@ -336,7 +337,7 @@ void CManageMacrosPage::ExportMacro()
         return;
     }
     CString path;
-    if (!m_files.Choose(m_window.GetPopups(), false, kExportHeading, path))
+    if (!m_fileChooser.Choose(m_window.GetPopups(), false, kExportHeading, path))
         return;
     // A failed export is not reported: nothing of the macro changed.
     device->ExportMacro(path, macro);

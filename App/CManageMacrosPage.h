@@ -46,7 +46,7 @@ private:
     CVelmoraAppDlg& m_window;
     IKeypadConfig* m_pConfig;
     Device** m_ppDevice;
-    const CPageFileChooser m_files;
+    const CPageFileChooser m_fileChooser;
 
 public:
     CManageMacrosPage(CVelmoraAppDlg& window, IKeypadConfig* config, Device** device);

@@ -51,7 +51,8 @@ CString Translated(const wchar_t* key, const wchar_t* fallback)
 }
 
 CManageProfilesPage::CManageProfilesPage(CVelmoraAppDlg& window, IKeypadConfig* config, Device** device)
-    : m_window(window), m_pConfig(config), m_ppDevice(device), m_files(L"Profile", kProfileExtension, g_profileFolder)
+    : m_window(window), m_pConfig(config), m_ppDevice(device),
+      m_fileChooser(L"Profile", kProfileExtension, g_profileFolder)
 {
 }
 
@@ -202,7 +203,7 @@ void CManageProfilesPage::ExportProfile(int rowKey)
         return;
     }
     CString path;
-    if (!m_files.Choose(m_window.GetPopups(), false, kExportHeading, path))
+    if (!m_fileChooser.Choose(m_window.GetPopups(), false, kExportHeading, path))
         return;
     // A failed export is not reported: the keypad's copy of the profile is unchanged.
     device->ExportProfile(path, profile);
@@ -219,7 +220,7 @@ void CManageProfilesPage::ImportProfile()
         return;
     }
     CString path;
-    if (!m_files.Choose(m_window.GetPopups(), true, kImportHeading, path))
+    if (!m_fileChooser.Choose(m_window.GetPopups(), true, kImportHeading, path))
         return;
     if (!device->ImportProfile(path, m_pConfig))
     {

@@ -49,7 +49,7 @@ private:
     CVelmoraAppDlg& m_window;
     IKeypadConfig* m_pConfig;
     Device** m_ppDevice;
-    const CPageFileChooser m_files;
+    const CPageFileChooser m_fileChooser;
 
 public:
     CManageProfilesPage(CVelmoraAppDlg& window, IKeypadConfig* config, Device** device);
