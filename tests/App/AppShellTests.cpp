@@ -5,6 +5,7 @@
 #include "CBitmapBtn.h"
 #include "CDropdownColorButton.h"
 #include "CDropdownListItem.h"
+#include "CFakeKeypad.h"
 #include "CKeymap.h"
 #include "CKeypadConfig.h"
 #include "CListPanel.h"
@@ -30,7 +31,7 @@ namespace
 using Device = IGenDevice<IKeypadConfig*, IKeypadProfile*>;
 
 // A device that answers as a connected keypad whose read succeeds.
-class CScriptedDevice : public Device
+class CScriptedDevice : public CFakeKeypad
 {
 public:
     bool m_connected = true;
@@ -40,39 +41,13 @@ public:
     int m_reads = 0;
     int m_writes = 0;
 
-    bool Initialize(IKeypadConfig*) override { return true; }
-    void Shutdown() override {}
     bool IsBusy() override { return m_busy; }
-    bool ImportMacro(CString, IKeypadConfig*) override { return false; }
-    bool ExportMacro(CString, CMacro*) override { return false; }
-    bool HasMacro(CMacro*) override { return false; }
-    bool ImportProfile(CString, IKeypadConfig*) override { return false; }
-    bool ExportProfile(CString, IKeypadProfile*) override { return false; }
-    bool HasProfile(IKeypadProfile*) override { return false; }
-    bool EnterCaptureMode() override { return true; }
-    bool LeaveCaptureMode() override { return true; }
-    bool QueryOption(int) override { return false; }
     bool SyncConfig(IKeypadConfig*, int mode, uint16_t) override
     {
         (mode == 1 ? m_reads : m_writes)++;
         return mode == 1 ? m_readSucceeds : m_writeSucceeds;
     }
     bool IsConnected() override { return m_connected; }
-    bool GetVersionText(CString& out) override
-    {
-        out = L"1.05";
-        return true;
-    }
-    bool QueryOption2(int) override { return false; }
-    bool CheckDevice() override { return true; }
-    int GetProductId() override { return 0x0111; }
-    const wchar_t* GetDisplayName() override { return L"Velmora"; }
-    int GetDeviceProfileCount() override { return 20; }
-    void AddProgressWindow(HWND) override {}
-    void RemoveProgressWindow(HWND) override {}
-    int GetStatus() override { return 0; }
-    bool FinishWrite(IKeypadConfig*) override { return true; }
-    std::vector<CString> GetProfilesWithoutApplication() override { return {}; }
 };
 
 // Records what the main window asks the shell to open.

@@ -5,6 +5,7 @@
 #include "CBitmapBtn.h"
 #include "CDropdownListItem.h"
 #include "CEditItem.h"
+#include "CFakeKeypad.h"
 #include "CKeyboardDef.h"
 #include "CMacroDisplayItem.h"
 #include "CManageMacrosPage.h"
@@ -30,7 +31,7 @@ namespace
 using Device = IGenDevice<IKeypadConfig*, IKeypadProfile*>;
 
 // A connected keypad that counts the capture mode and the macro files it is given.
-class CMacroDevice : public Device
+class CMacroDevice : public CFakeKeypad
 {
 public:
     int m_captureEntered = 0;
@@ -40,9 +41,6 @@ public:
     std::vector<CString> m_imported;
     std::vector<CString> m_exported;
 
-    bool Initialize(IKeypadConfig*) override { return true; }
-    void Shutdown() override {}
-    bool IsBusy() override { return false; }
     bool ImportMacro(CString path, IKeypadConfig* config) override
     {
         m_imported.push_back(path);
@@ -54,9 +52,6 @@ public:
         return true;
     }
     bool HasMacro(CMacro*) override { return m_knowsMacros; }
-    bool ImportProfile(CString, IKeypadConfig*) override { return false; }
-    bool ExportProfile(CString, IKeypadProfile*) override { return false; }
-    bool HasProfile(IKeypadProfile*) override { return false; }
     bool EnterCaptureMode() override
     {
         ++m_captureEntered;
@@ -67,24 +62,6 @@ public:
         ++m_captureLeft;
         return true;
     }
-    bool QueryOption(int) override { return false; }
-    bool SyncConfig(IKeypadConfig*, int, uint16_t) override { return true; }
-    bool IsConnected() override { return true; }
-    bool GetVersionText(CString& out) override
-    {
-        out = L"1.05";
-        return true;
-    }
-    bool QueryOption2(int) override { return false; }
-    bool CheckDevice() override { return true; }
-    int GetProductId() override { return 0x0111; }
-    const wchar_t* GetDisplayName() override { return L"Velmora"; }
-    int GetDeviceProfileCount() override { return 20; }
-    void AddProgressWindow(HWND) override {}
-    void RemoveProgressWindow(HWND) override {}
-    int GetStatus() override { return 0; }
-    bool FinishWrite(IKeypadConfig*) override { return true; }
-    std::vector<CString> GetProfilesWithoutApplication() override { return {}; }
 };
 
 // Answers the popups from a script and records what was shown.

@@ -3,6 +3,7 @@
 // list and changes pending, and which popup it shows with which text.
 #include "AppItemIds.h"
 #include "CDropdownListItem.h"
+#include "CFakeKeypad.h"
 #include "CKeymap.h"
 #include "CManageProfilesPage.h"
 #include "CShippedAppSkin.h"
@@ -30,7 +31,7 @@ const GUID kFirstId = { 0x11111111, 1, 1, { 1, 1, 1, 1, 1, 1, 1, 1 } };
 const GUID kSecondId = { 0x22222222, 2, 2, { 2, 2, 2, 2, 2, 2, 2, 2 } };
 
 // A connected keypad whose answers to the profile file commands a test sets.
-class CProfileDevice : public Device
+class CProfileDevice : public CFakeKeypad
 {
 public:
     bool m_hasProfiles = true;
@@ -41,12 +42,6 @@ public:
     std::vector<CString> m_exported;
     IKeypadConfig* m_pConfig = nullptr;
 
-    bool Initialize(IKeypadConfig*) override { return true; }
-    void Shutdown() override {}
-    bool IsBusy() override { return false; }
-    bool ImportMacro(CString, IKeypadConfig*) override { return false; }
-    bool ExportMacro(CString, CMacro*) override { return false; }
-    bool HasMacro(CMacro*) override { return false; }
     bool ImportProfile(CString path, IKeypadConfig* config) override
     {
         m_imported.push_back(path);
@@ -58,34 +53,16 @@ public:
         return true;
     }
     bool HasProfile(IKeypadProfile*) override { return m_hasProfiles; }
-    bool EnterCaptureMode() override { return true; }
-    bool LeaveCaptureMode() override { return true; }
-    bool QueryOption(int) override { return false; }
     bool SyncConfig(IKeypadConfig*, int mode, uint16_t) override
     {
         m_writes += mode == 0 ? 1 : 0;
         return true;
     }
-    bool IsConnected() override { return true; }
-    bool GetVersionText(CString& out) override
-    {
-        out = L"1.05";
-        return true;
-    }
-    bool QueryOption2(int) override { return false; }
-    bool CheckDevice() override { return true; }
-    int GetProductId() override { return 0x0111; }
-    const wchar_t* GetDisplayName() override { return L"Velmora"; }
     // Unless a test sets another count, the keypad holds as many profiles as the store.
     int GetDeviceProfileCount() override
     {
         return m_deviceProfileCount >= 0 ? m_deviceProfileCount : m_pConfig->GetProfileCount();
     }
-    void AddProgressWindow(HWND) override {}
-    void RemoveProgressWindow(HWND) override {}
-    int GetStatus() override { return 0; }
-    bool FinishWrite(IKeypadConfig*) override { return true; }
-    std::vector<CString> GetProfilesWithoutApplication() override { return {}; }
 };
 
 // One popup the page showed.
