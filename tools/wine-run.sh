@@ -76,4 +76,9 @@ rc=$?
 # Windows programs end lines with CR LF; the tools reading this output expect LF.
 tr -d '\r' <"$scratch/out"
 cat "$scratch/err" >&2
+# A program that fails before writing a line (Wine could not start it, or it ended at once)
+# would otherwise leave nothing to read in a test log: name it and its exit code.
+if [ "$rc" -ne 0 ] && [ ! -s "$scratch/out" ] && [ ! -s "$scratch/err" ]; then
+    echo "wine-run: $1 ended with exit code $rc and wrote nothing" >&2
+fi
 exit "$rc"
