@@ -12,6 +12,7 @@
 #include "CShippedAppSkin.h"
 #include "CSliderHMulti.h"
 #include "CTextItem.h"
+#include "CUnconnectedMainWindow.h"
 #include "CVelmoraAppApp.h"
 #include "CVelmoraAppDlg.h"
 #include "CVelmoraConfig.h"
@@ -65,22 +66,14 @@ public:
 
 // The main window without the device service's event connections, counting what reaches
 // the page code.
-class CTestMainWindow : public CVelmoraAppDlg
+class CTestMainWindow : public CUnconnectedMainWindow
 {
 public:
     int m_stops = 0;
     int m_newProfiles = 0;
 
-    CTestMainWindow(Device** device, IKeypadConfig* config) : CVelmoraAppDlg(device, config) {}
+    CTestMainWindow(Device** device, IKeypadConfig* config) : CUnconnectedMainWindow(device, config) {}
 
-    HWND ItemWindow(int id) const
-    {
-        CGUIItem* item = m_items.FindItem(id);
-        for (int page = 0; !item && page < kPageCount; ++page)
-            item = m_pages[page].FindItem(id);
-        return item ? item->m_hWnd : nullptr;
-    }
-    void Click(int id) { SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(ItemWindow(id))); }
     bool HasVisibleStyle(int id) const
     {
         HWND wnd = ItemWindow(id);
@@ -93,7 +86,6 @@ public:
     }
 
 protected:
-    void ConnectDeviceEvents() override {}
     void StopRecordingOrPreview() override { ++m_stops; }
     void NewProfile() override { ++m_newProfiles; }
 };

@@ -13,6 +13,7 @@
 #include "CRawInputDevices.h"
 #include "CShippedAppSkin.h"
 #include "CSkinResourceList.h"
+#include "CUnconnectedMainWindow.h"
 #include "CVelmoraAppDlg.h"
 #include "CVelmoraConfig.h"
 #include "GUIMessages.h"
@@ -119,19 +120,11 @@ public:
     void ShowPreview(IKeypadProfile*, IKeypadConfig*) override {}
 };
 
-class CMacroTestWindow : public CVelmoraAppDlg
+class CMacroTestWindow : public CUnconnectedMainWindow
 {
 public:
-    CMacroTestWindow(Device** device, IKeypadConfig* config) : CVelmoraAppDlg(device, config) {}
+    CMacroTestWindow(Device** device, IKeypadConfig* config) : CUnconnectedMainWindow(device, config) {}
 
-    HWND ItemWindow(int id) const
-    {
-        CGUIItem* item = m_items.FindItem(id);
-        for (int page = 0; !item && page < kPageCount; ++page)
-            item = m_pages[page].FindItem(id);
-        return item ? item->m_hWnd : nullptr;
-    }
-    void Click(int id) { SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(ItemWindow(id))); }
     // A check box clicked: its state flips, then the command arrives.
     void ClickCheckBox(int id)
     {
@@ -155,9 +148,6 @@ public:
     {
         Editor().SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
-
-protected:
-    void ConnectDeviceEvents() override {}
 };
 
 CMacroEvent Key(int scanCode, int32_t extra)

@@ -7,6 +7,7 @@
 #include "CKeymap.h"
 #include "CManageProfilesPage.h"
 #include "CShippedAppSkin.h"
+#include "CUnconnectedMainWindow.h"
 #include "CVelmoraAppDlg.h"
 #include "CVelmoraConfig.h"
 #include "CXListCellRecord.h"
@@ -120,23 +121,12 @@ public:
     void ShowPreview(IKeypadProfile* profile, IKeypadConfig*) override { m_previews.push_back(profile); }
 };
 
-class CTestMainWindow : public CVelmoraAppDlg
+class CTestMainWindow : public CUnconnectedMainWindow
 {
 public:
-    CTestMainWindow(Device** device, IKeypadConfig* config) : CVelmoraAppDlg(device, config) {}
+    CTestMainWindow(Device** device, IKeypadConfig* config) : CUnconnectedMainWindow(device, config) {}
 
-    HWND ItemWindow(int id) const
-    {
-        CGUIItem* item = m_items.FindItem(id);
-        for (int page = 0; !item && page < kPageCount; ++page)
-            item = m_pages[page].FindItem(id);
-        return item ? item->m_hWnd : nullptr;
-    }
-    void Click(int id) { SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(ItemWindow(id))); }
     bool IsApplyEnabled() const { return ::IsWindowEnabled(ItemWindow(BUTTON_APPLY)) != FALSE; }
-
-protected:
-    void ConnectDeviceEvents() override {}
 };
 
 tKeypadButton Button(int number)
