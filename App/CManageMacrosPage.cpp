@@ -4,7 +4,6 @@
 #include "CBitmapBtn.h"
 #include "CDropdownListItem.h"
 #include "CEditItem.h"
-#include "CLangTable.h"
 #include "CMacroDisplayItem.h"
 #include "CMacroRecorder.h"
 #include "CPredefinedMacroList.h"
@@ -23,20 +22,6 @@ const wchar_t kExportHeading[] = L"$Export";
 constexpr int kIdle = 1;
 constexpr int kNoMacro = 0;
 constexpr int kPreviewing = 2;
-
-CString Translated(const wchar_t* key)
-{
-    CString text;
-    if (!LookupText(key, text) || text.IsEmpty())
-        text = key;
-    return text;
-}
-
-CString FileNameOf(const CString& path)
-{
-    const int slash = std::max(path.ReverseFind(L'\\'), path.ReverseFind(L'/'));
-    return path.Mid(slash + 1);
-}
 
 // A keystroke event's key as the key-entry popup takes it, and back.
 KeyEntryResult KeyOfEvent(const CMacroEvent& event)
@@ -60,7 +45,8 @@ CMacroEvent EventOfKey(const CMacroEvent& event, const KeyEntryResult& key)
 }
 
 CManageMacrosPage::CManageMacrosPage(CVelmoraAppDlg& window, IKeypadConfig* config, Device** device)
-    : m_window(window), m_pConfig(config), m_ppDevice(device)
+    : m_window(window), m_pConfig(config), m_ppDevice(device),
+      m_fileChooser(L"Macro", kMacroExtension, g_macroFolder)
 {
 }
 
@@ -71,18 +57,6 @@ CMacro* CManageMacrosPage::GetSelectedMacro() const
     if (!m_pConfig || selected < 0)
         return nullptr;
     return m_pConfig->FindMacroByName(macros->GetItemText(selected));
-}
-
-IFileChooser::Request CManageMacrosPage::FileRequest(bool open)
-{
-    IFileChooser::Request request;
-    request.m_open = open;
-    request.m_filter.Format(L"%s Macro Files (*.%s)|*.%s||", kMacroExtension, kMacroExtension, kMacroExtension);
-    request.m_defaultExt = kMacroExtension;
-    request.m_fileName.Format(L".%s", kMacroExtension);
-    request.m_initialFolder = g_macroFolder;
-    request.m_flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    return request;
 }
 
 void CManageMacrosPage::SetUpDisplay()
@@ -339,7 +313,7 @@ void CManageMacrosPage::ImportMacro()
 {
     Device* device = GetDevice();
     CString path;
-    if (!m_pConfig || !device || !ChooseMacroFile(true, kImportHeading, path))
+    if (!m_pConfig || !device || !m_fileChooser.Choose(m_window.GetPopups(), true, kImportHeading, path))
         return;
     // The device layer reads the file and adds the macro to the store under a free name.
     if (!device->ImportMacro(path, m_pConfig))
@@ -363,7 +337,7 @@ void CManageMacrosPage::ExportMacro()
         return;
     }
     CString path;
-    if (!ChooseMacroFile(false, kExportHeading, path))
+    if (!m_fileChooser.Choose(m_window.GetPopups(), false, kExportHeading, path))
         return;
     // A failed export is not reported: nothing of the macro changed.
     device->ExportMacro(path, macro);
@@ -552,21 +526,4 @@ INT_PTR CManageMacrosPage::AskAbout(const wchar_t* page, const CString& name)
     CString extra;
     extra.Format(L": %s", name.GetString());
     return m_window.GetPopups().ShowMessage(page, CString(), extra.GetString());
-}
-
-bool CManageMacrosPage::ChooseMacroFile(bool open, const wchar_t* heading, CString& path)
-{
-    const IFileChooser::Request request = FileRequest(open);
-    CString chosen;
-    if (!m_window.GetPopups().ChooseFile(request, chosen) ||
-        FileNameOf(chosen).GetLength() <= request.m_fileName.GetLength())
-        return false;
-    if (chosen.GetLength() > kMaxPathLength)
-    {
-        // The device layer cannot take the path: nothing is read or written.
-        m_window.GetPopups().ShowMessage(kPathLengthPopup, Translated(heading));
-        return false;
-    }
-    path = chosen;
-    return true;
 }

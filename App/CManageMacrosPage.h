@@ -8,8 +8,8 @@
 #pragma once
 
 #include "CMacro.h"
+#include "CPageFileChooser.h"
 #include "CString.h"
-#include "IFileChooser.h"
 #include "IGenDevice.h"
 #include "IKeypadConfig.h"
 
@@ -24,9 +24,8 @@ class CManageMacrosPage
 public:
     using Device = IGenDevice<IKeypadConfig*, IKeypadProfile*>;
 
-    // The macro files' extension and the longest full path the device layer takes.
+    // The macro files' extension.
     static constexpr const wchar_t* kMacroExtension = L"kvm";
-    static constexpr int kMaxPathLength = 255;
     // The delay edits: what they start with and put back after a refusal, their largest
     // value and the digits it takes.
     static constexpr int kStartDelay = 50;
@@ -38,14 +37,16 @@ public:
     static constexpr const wchar_t* kConfirmDeletePopup = L"ConfirmDeleteMacroPopup.xml";
     static constexpr const wchar_t* kDefaultDelayPopup = L"DefaultDelayWarningPopup.xml";
     static constexpr const wchar_t* kExportWarningPopup = L"ExportMacroWarningPopup.xml";
-    static constexpr const wchar_t* kPathLengthPopup = L"PathLengthLimitReachedPopUp.xml";
-    static constexpr const wchar_t* kFileErrorPopup = L"FileErrorPopUp.xml";
+    // Those of the file dialog's refusals, which the profile page shares.
+    static constexpr const wchar_t* kPathLengthPopup = CPageFileChooser::kPathLengthPopup;
+    static constexpr const wchar_t* kFileErrorPopup = CPageFileChooser::kFileErrorPopup;
 
 private:
     // Data members
     CVelmoraAppDlg& m_window;
     IKeypadConfig* m_pConfig;
     Device** m_ppDevice;
+    const CPageFileChooser m_fileChooser;
 
 public:
     CManageMacrosPage(CVelmoraAppDlg& window, IKeypadConfig* config, Device** device);
@@ -53,8 +54,6 @@ public:
     // Attributes
     // The macro the macro drop-down shows; null when none.
     CMacro* GetSelectedMacro() const;
-    // The file dialog of the macro files, to open or to save.
-    static IFileChooser::Request FileRequest(bool open);
 
     // Operations
     // The first refresh: the editor's window and options from the store, both delay edits
@@ -103,7 +102,4 @@ private:
     void SetButtonChecked(int itemId, bool checked);
     void SetEnabled(int itemId, bool enabled);
     INT_PTR AskAbout(const wchar_t* page, const CString& name);
-    // The chosen file of the macro file dialog; false when cancelled, when no name was
-    // given, or when the path is too long (after the warning with that heading).
-    bool ChooseMacroFile(bool open, const wchar_t* heading, CString& path);
 };

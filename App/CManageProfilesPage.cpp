@@ -48,17 +48,11 @@ CString Translated(const wchar_t* key, const wchar_t* fallback)
         text = fallback;
     return text;
 }
-
-CString FileNameOf(const CString& path)
-{
-    const int backslash = path.ReverseFind(L'\\');
-    const int slash = path.ReverseFind(L'/');
-    return path.Mid((backslash > slash ? backslash : slash) + 1);
-}
 }
 
 CManageProfilesPage::CManageProfilesPage(CVelmoraAppDlg& window, IKeypadConfig* config, Device** device)
-    : m_window(window), m_pConfig(config), m_ppDevice(device)
+    : m_window(window), m_pConfig(config), m_ppDevice(device),
+      m_fileChooser(L"Profile", kProfileExtension, g_profileFolder)
 {
 }
 
@@ -74,18 +68,6 @@ int CManageProfilesPage::ResolveRowKey(int rowKey) const
         return rowKey;
     const CXListCtrl* list = GetList();
     return list ? list->GetSelectedRowKey() : -1;
-}
-
-IFileChooser::Request CManageProfilesPage::FileRequest(bool open)
-{
-    IFileChooser::Request request;
-    request.m_open = open;
-    request.m_filter.Format(L"%s Profile Files (*.%s)|*.%s||", kProfileExtension, kProfileExtension, kProfileExtension);
-    request.m_defaultExt = kProfileExtension;
-    request.m_fileName.Format(L".%s", kProfileExtension);
-    request.m_initialFolder = g_profileFolder;
-    request.m_flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    return request;
 }
 
 void CManageProfilesPage::NewProfile()
@@ -221,7 +203,7 @@ void CManageProfilesPage::ExportProfile(int rowKey)
         return;
     }
     CString path;
-    if (!ChooseProfileFile(false, kExportHeading, path))
+    if (!m_fileChooser.Choose(m_window.GetPopups(), false, kExportHeading, path))
         return;
     // A failed export is not reported: the keypad's copy of the profile is unchanged.
     device->ExportProfile(path, profile);
@@ -238,7 +220,7 @@ void CManageProfilesPage::ImportProfile()
         return;
     }
     CString path;
-    if (!ChooseProfileFile(true, kImportHeading, path))
+    if (!m_fileChooser.Choose(m_window.GetPopups(), true, kImportHeading, path))
         return;
     if (!device->ImportProfile(path, m_pConfig))
     {
@@ -434,20 +416,4 @@ INT_PTR CManageProfilesPage::AskAbout(const wchar_t* page, const CString& name)
     CString extra;
     extra.Format(L": %s", name.GetString());
     return m_window.GetPopups().ShowMessage(page, CString(), extra.GetString());
-}
-
-bool CManageProfilesPage::ChooseProfileFile(bool open, const wchar_t* heading, CString& path)
-{
-    const IFileChooser::Request request = FileRequest(open);
-    CString chosen;
-    if (!m_window.GetPopups().ChooseFile(request, chosen) || FileNameOf(chosen).GetLength() <= request.m_fileName.GetLength())
-        return false;
-    if (chosen.GetLength() > kMaxPathLength)
-    {
-        // The device layer cannot take the path: nothing is read or written.
-        WarnHeading(kPathLengthPopup, heading);
-        return false;
-    }
-    path = chosen;
-    return true;
 }

@@ -7,8 +7,8 @@
 //                         profile list's messages and the current-profile drop-down to it.
 #pragma once
 
+#include "CPageFileChooser.h"
 #include "CString.h"
-#include "IFileChooser.h"
 #include "IGenDevice.h"
 #include "IKeypadConfig.h"
 
@@ -23,9 +23,8 @@ class CManageProfilesPage
 public:
     using Device = IGenDevice<IKeypadConfig*, IKeypadProfile*>;
 
-    // The profile files' extension and the longest full path the device layer takes.
+    // The profile files' extension.
     static constexpr const wchar_t* kProfileExtension = L"kvp";
-    static constexpr int kMaxPathLength = 255;
     // A linked application's file name is shorter than this.
     static constexpr int kApplicationNameLimit = 128;
     // A name longer than this is shortened in the restore question.
@@ -39,16 +38,18 @@ public:
     static constexpr const wchar_t* kRestorePopup = L"RestorePopup.xml";
     static constexpr const wchar_t* kSelectApplicationPopup = L"SelectApplicationWarningPopup.xml";
     static constexpr const wchar_t* kFileNameLengthPopup = L"FileNameLengthLimitReachedPopUp.xml";
-    static constexpr const wchar_t* kPathLengthPopup = L"PathLengthLimitReachedPopUp.xml";
     static constexpr const wchar_t* kExportWarningPopup = L"ExportProfileWarningPopup.xml";
     static constexpr const wchar_t* kImportWarningPopup = L"ImportProfileWarningPopup.xml";
-    static constexpr const wchar_t* kFileErrorPopup = L"FileErrorPopUp.xml";
+    // Those of the file dialog's refusals, which the macro page shares.
+    static constexpr const wchar_t* kPathLengthPopup = CPageFileChooser::kPathLengthPopup;
+    static constexpr const wchar_t* kFileErrorPopup = CPageFileChooser::kFileErrorPopup;
 
 private:
     // Data members
     CVelmoraAppDlg& m_window;
     IKeypadConfig* m_pConfig;
     Device** m_ppDevice;
+    const CPageFileChooser m_fileChooser;
 
 public:
     CManageProfilesPage(CVelmoraAppDlg& window, IKeypadConfig* config, Device** device);
@@ -58,8 +59,6 @@ public:
     IKeypadProfile* ProfileOfRow(int rowKey) const;
     // The row key itself, or for -1 the selected row's key (-1 when none).
     int ResolveRowKey(int rowKey) const;
-    // The file dialog of the profile files, to open or to save.
-    static IFileChooser::Request FileRequest(bool open);
 
     // Operations: each works on the profile of a row key (-1: the selected row).
     void NewProfile();
@@ -95,7 +94,4 @@ private:
     bool HasReachedLimit(int limit, const wchar_t* heading);
     void WarnHeading(const wchar_t* page, const wchar_t* heading);
     INT_PTR AskAbout(const wchar_t* page, const CString& name);
-    // The chosen file of the profile file dialog; false when cancelled, when no name was
-    // given, or when the path is too long (after the warning with that heading).
-    bool ChooseProfileFile(bool open, const wchar_t* heading, CString& path);
 };

@@ -9,7 +9,6 @@
 #include "CAppPopups.h"
 #include "CAssignButtonsPage.h"
 #include "CGUIPanel.h"
-#include "CListEntry.h"
 #include "CManageProfilesPage.h"
 #include "CManageMacrosPage.h"
 #include "IGenDevice.h"
@@ -18,7 +17,6 @@
 #include "IShellOpener.h"
 
 #include <map>
-#include <vector>
 
 class CBitmapBtn;
 class CBitmapItem;

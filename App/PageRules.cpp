@@ -145,3 +145,10 @@ int RenameReferences(IKeypadConfig& config, int byNameKind, const CString& oldNa
         return true;
     });
 }
+
+CString FileNameOf(const CString& path)
+{
+    const int backslash = path.ReverseFind(L'\\');
+    const int slash = path.ReverseFind(L'/');
+    return path.Mid((backslash > slash ? backslash : slash) + 1);
+}

@@ -1,7 +1,7 @@
 // The rules of the profile and macro pages that need no window: names that are unique
 // without regard to case, the names of profile copies, which profile may not be deleted,
-// and the assignments that fall back to the button defaults when the profile or macro
-// they name goes.
+// the assignments that fall back to the button defaults when the profile or macro they
+// name goes, and the file name of a chosen path.
 #pragma once
 
 #include "CString.h"
@@ -40,3 +40,6 @@ int ResetMacroReferences(IKeypadConfig& config, const CMacro& macro);
 // After a rename: assignments that name the item by its old name (kind 22 for a profile,
 // 7 for a macro, compared without regard to case) carry the new name. Answers how many.
 int RenameReferences(IKeypadConfig& config, int byNameKind, const CString& oldName, const CString& newName);
+
+// The file name of a full path: what follows its last backslash or slash.
+CString FileNameOf(const CString& path);

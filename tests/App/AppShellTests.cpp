@@ -5,25 +5,22 @@
 #include "CBitmapBtn.h"
 #include "CDropdownColorButton.h"
 #include "CDropdownListItem.h"
+#include "CFakeKeypad.h"
 #include "CKeymap.h"
 #include "CKeypadConfig.h"
-#include "CLangTable.h"
 #include "CListPanel.h"
-#include "CSingleInstance.h"
-#include "CSkinResourceList.h"
+#include "CShippedAppSkin.h"
 #include "CSliderHMulti.h"
 #include "CTextItem.h"
+#include "CUnconnectedMainWindow.h"
 #include "CVelmoraAppApp.h"
 #include "CVelmoraAppDlg.h"
 #include "CVelmoraConfig.h"
 #include "CVelmoraPreviewPopup.h"
 #include "CVelmoraWarningDlg.h"
 #include "ExeFolder.h"
-#include "GUIPageLoader.h"
 #include "IShellOpener.h"
 #include "ModalDriver.h"
-#include "Utf8.h"
-#include "Vocabulary.h"
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +32,7 @@ namespace
 using Device = IGenDevice<IKeypadConfig*, IKeypadProfile*>;
 
 // A device that answers as a connected keypad whose read succeeds.
-class CScriptedDevice : public Device
+class CScriptedDevice : public CFakeKeypad
 {
 public:
     bool m_connected = true;
@@ -45,39 +42,13 @@ public:
     int m_reads = 0;
     int m_writes = 0;
 
-    bool Initialize(IKeypadConfig*) override { return true; }
-    void Shutdown() override {}
     bool IsBusy() override { return m_busy; }
-    bool ImportMacro(CString, IKeypadConfig*) override { return false; }
-    bool ExportMacro(CString, CMacro*) override { return false; }
-    bool HasMacro(CMacro*) override { return false; }
-    bool ImportProfile(CString, IKeypadConfig*) override { return false; }
-    bool ExportProfile(CString, IKeypadProfile*) override { return false; }
-    bool HasProfile(IKeypadProfile*) override { return false; }
-    bool EnterCaptureMode() override { return true; }
-    bool LeaveCaptureMode() override { return true; }
-    bool QueryOption(int) override { return false; }
     bool SyncConfig(IKeypadConfig*, int mode, uint16_t) override
     {
         (mode == 1 ? m_reads : m_writes)++;
         return mode == 1 ? m_readSucceeds : m_writeSucceeds;
     }
     bool IsConnected() override { return m_connected; }
-    bool GetVersionText(CString& out) override
-    {
-        out = L"1.05";
-        return true;
-    }
-    bool QueryOption2(int) override { return false; }
-    bool CheckDevice() override { return true; }
-    int GetProductId() override { return 0x0111; }
-    const wchar_t* GetDisplayName() override { return L"Velmora"; }
-    int GetDeviceProfileCount() override { return 20; }
-    void AddProgressWindow(HWND) override {}
-    void RemoveProgressWindow(HWND) override {}
-    int GetStatus() override { return 0; }
-    bool FinishWrite(IKeypadConfig*) override { return true; }
-    std::vector<CString> GetProfilesWithoutApplication() override { return {}; }
 };
 
 // Records what the main window asks the shell to open.
@@ -95,22 +66,14 @@ public:
 
 // The main window without the device service's event connections, counting what reaches
 // the page code.
-class CTestMainWindow : public CVelmoraAppDlg
+class CTestMainWindow : public CUnconnectedMainWindow
 {
 public:
     int m_stops = 0;
     int m_newProfiles = 0;
 
-    CTestMainWindow(Device** device, IKeypadConfig* config) : CVelmoraAppDlg(device, config) {}
+    CTestMainWindow(Device** device, IKeypadConfig* config) : CUnconnectedMainWindow(device, config) {}
 
-    HWND ItemWindow(int id) const
-    {
-        CGUIItem* item = m_items.FindItem(id);
-        for (int page = 0; !item && page < kPageCount; ++page)
-            item = m_pages[page].FindItem(id);
-        return item ? item->m_hWnd : nullptr;
-    }
-    void Click(int id) { SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(ItemWindow(id))); }
     bool HasVisibleStyle(int id) const
     {
         HWND wnd = ItemWindow(id);
@@ -123,7 +86,6 @@ public:
     }
 
 protected:
-    void ConnectDeviceEvents() override {}
     void StopRecordingOrPreview() override { ++m_stops; }
     void NewProfile() override { ++m_newProfiles; }
 };
@@ -137,8 +99,7 @@ constexpr int kCurrentProfileHeading = 150;
 class AppShellTest : public testing::Test
 {
 protected:
-    CString m_savedExeFolder;
-    CGUIItems m_languages;
+    CShippedAppSkin m_skin;
     CVelmoraConfig m_store;
     CScriptedDevice m_scripted;
     Device* m_device = &m_scripted;
@@ -147,15 +108,7 @@ protected:
 
     void SetUp() override
     {
-        m_savedExeFolder = g_exeFolder;
-        CString relative = Utf8ToWide(VELMORA_SKIN_FOLDER);
-        relative.Replace(L'/', L'\\');
-        g_exeFolder = GetModuleFolder() + relative + L"\\";
-        FreeSkinResources();
-        InitVocabularyTables();
-        ASSERT_TRUE(LoadGUIPage(m_languages, L"Language.xml", nullptr));
-        CVelmoraAppApp::ChooseLanguage(0);
-        CSingleInstance::RegisterWindowClass(::GetModuleHandleW(nullptr), nullptr);
+        ASSERT_TRUE(m_skin.EnterForMainWindow(VELMORA_SKIN_FOLDER));
 
         m_first = m_store.CreateProfile(L"First");
         m_second = m_store.CreateProfile(L"Second");
@@ -170,11 +123,7 @@ protected:
     }
     void TearDown() override
     {
-        g_pLangTable = nullptr;
-        g_langTables.clear();
-        m_languages.DeleteAll();
-        FreeSkinResources();
-        g_exeFolder = m_savedExeFolder;
+        m_skin.Leave();
     }
 
     std::unique_ptr<CTestMainWindow> OpenMainWindow()

@@ -9,11 +9,9 @@
 #include "CEditItemSingleKeyInputMMO.h"
 #include "CJoystickAssignPopup.h"
 #include "CKeymapAssignPopup.h"
-#include "CLangTable.h"
 #include "CPanelBitmap.h"
 #include "CPopupBox.h"
-#include "CSkinResourceList.h"
-#include "CVelmoraAppApp.h"
+#include "CShippedAppSkin.h"
 #include "CVelmoraJoystickAssignPopup.h"
 #include "CVelmoraKeymapAssignPopup.h"
 #include "CVelmoraMacroAssignmentPopupForScroll.h"
@@ -24,10 +22,7 @@
 #include "AppResource.h"
 #include "ExeFolder.h"
 #include "GUIMessages.h"
-#include "GUIPageLoader.h"
 #include "NamedReferences.h"
-#include "Utf8.h"
-#include "Vocabulary.h"
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -219,28 +214,16 @@ bool RunModal(const std::function<bool()>& call, const std::function<void(HWND)>
 class AssignmentPopupsTest : public testing::Test
 {
 protected:
-    CString m_savedExeFolder;
-    CGUIItems m_languages;
+    CShippedAppSkin m_skin;
     CAppPopups m_popups{ nullptr };
 
     void SetUp() override
     {
-        m_savedExeFolder = g_exeFolder;
-        CString relative = Utf8ToWide(VELMORA_SKIN_FOLDER);
-        relative.Replace(L'/', L'\\');
-        g_exeFolder = GetModuleFolder() + relative + L"\\";
-        FreeSkinResources();
-        InitVocabularyTables();
-        ASSERT_TRUE(LoadGUIPage(m_languages, L"Language.xml", nullptr));
-        CVelmoraAppApp::ChooseLanguage(0);
+        ASSERT_TRUE(m_skin.Enter(VELMORA_SKIN_FOLDER));
     }
     void TearDown() override
     {
-        g_pLangTable = nullptr;
-        g_langTables.clear();
-        m_languages.DeleteAll();
-        FreeSkinResources();
-        g_exeFolder = m_savedExeFolder;
+        m_skin.Leave();
     }
 };
 }

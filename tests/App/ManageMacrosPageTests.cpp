@@ -5,25 +5,21 @@
 #include "CBitmapBtn.h"
 #include "CDropdownListItem.h"
 #include "CEditItem.h"
+#include "CFakeKeypad.h"
 #include "CKeyboardDef.h"
-#include "CLangTable.h"
 #include "CMacroDisplayItem.h"
 #include "CManageMacrosPage.h"
 #include "CPredefinedMacroList.h"
 #include "CRawInputDevices.h"
-#include "CSingleInstance.h"
+#include "CShippedAppSkin.h"
 #include "CSkinResourceList.h"
-#include "CVelmoraAppApp.h"
+#include "CUnconnectedMainWindow.h"
 #include "CVelmoraAppDlg.h"
 #include "CVelmoraConfig.h"
-#include "ExeFolder.h"
 #include "GUIMessages.h"
-#include "GUIPageLoader.h"
 #include "GuidText.h"
 #include "KeypadButtons.h"
 #include "NamedReferences.h"
-#include "Utf8.h"
-#include "Vocabulary.h"
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +32,7 @@ namespace
 using Device = IGenDevice<IKeypadConfig*, IKeypadProfile*>;
 
 // A connected keypad that counts the capture mode and the macro files it is given.
-class CMacroDevice : public Device
+class CMacroDevice : public CFakeKeypad
 {
 public:
     int m_captureEntered = 0;
@@ -46,9 +42,6 @@ public:
     std::vector<CString> m_imported;
     std::vector<CString> m_exported;
 
-    bool Initialize(IKeypadConfig*) override { return true; }
-    void Shutdown() override {}
-    bool IsBusy() override { return false; }
     bool ImportMacro(CString path, IKeypadConfig* config) override
     {
         m_imported.push_back(path);
@@ -60,9 +53,6 @@ public:
         return true;
     }
     bool HasMacro(CMacro*) override { return m_knowsMacros; }
-    bool ImportProfile(CString, IKeypadConfig*) override { return false; }
-    bool ExportProfile(CString, IKeypadProfile*) override { return false; }
-    bool HasProfile(IKeypadProfile*) override { return false; }
     bool EnterCaptureMode() override
     {
         ++m_captureEntered;
@@ -73,24 +63,6 @@ public:
         ++m_captureLeft;
         return true;
     }
-    bool QueryOption(int) override { return false; }
-    bool SyncConfig(IKeypadConfig*, int, uint16_t) override { return true; }
-    bool IsConnected() override { return true; }
-    bool GetVersionText(CString& out) override
-    {
-        out = L"1.05";
-        return true;
-    }
-    bool QueryOption2(int) override { return false; }
-    bool CheckDevice() override { return true; }
-    int GetProductId() override { return 0x0111; }
-    const wchar_t* GetDisplayName() override { return L"Velmora"; }
-    int GetDeviceProfileCount() override { return 20; }
-    void AddProgressWindow(HWND) override {}
-    void RemoveProgressWindow(HWND) override {}
-    int GetStatus() override { return 0; }
-    bool FinishWrite(IKeypadConfig*) override { return true; }
-    std::vector<CString> GetProfilesWithoutApplication() override { return {}; }
 };
 
 // Answers the popups from a script and records what was shown.
@@ -148,19 +120,11 @@ public:
     void ShowPreview(IKeypadProfile*, IKeypadConfig*) override {}
 };
 
-class CMacroTestWindow : public CVelmoraAppDlg
+class CMacroTestWindow : public CUnconnectedMainWindow
 {
 public:
-    CMacroTestWindow(Device** device, IKeypadConfig* config) : CVelmoraAppDlg(device, config) {}
+    CMacroTestWindow(Device** device, IKeypadConfig* config) : CUnconnectedMainWindow(device, config) {}
 
-    HWND ItemWindow(int id) const
-    {
-        CGUIItem* item = m_items.FindItem(id);
-        for (int page = 0; !item && page < kPageCount; ++page)
-            item = m_pages[page].FindItem(id);
-        return item ? item->m_hWnd : nullptr;
-    }
-    void Click(int id) { SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(ItemWindow(id))); }
     // A check box clicked: its state flips, then the command arrives.
     void ClickCheckBox(int id)
     {
@@ -184,9 +148,6 @@ public:
     {
         Editor().SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
-
-protected:
-    void ConnectDeviceEvents() override {}
 };
 
 CMacroEvent Key(int scanCode, int32_t extra)
@@ -209,8 +170,7 @@ CMacroEvent Delay(int32_t milliseconds)
 class ManageMacrosPageTest : public testing::Test
 {
 protected:
-    CString m_savedExeFolder;
-    CGUIItems m_languages;
+    CShippedAppSkin m_skin;
     CVelmoraConfig m_store;
     CMacroDevice m_keypad;
     Device* m_device = &m_keypad;
@@ -223,15 +183,7 @@ protected:
 
     void SetUp() override
     {
-        m_savedExeFolder = g_exeFolder;
-        CString relative = Utf8ToWide(VELMORA_SKIN_FOLDER);
-        relative.Replace(L'/', L'\\');
-        g_exeFolder = GetModuleFolder() + relative + L"\\";
-        FreeSkinResources();
-        InitVocabularyTables();
-        ASSERT_TRUE(LoadGUIPage(m_languages, L"Language.xml", nullptr));
-        CVelmoraAppApp::ChooseLanguage(0);
-        CSingleInstance::RegisterWindowClass(::GetModuleHandleW(nullptr), nullptr);
+        ASSERT_TRUE(m_skin.EnterForMainWindow(VELMORA_SKIN_FOLDER));
 
         m_first = m_store.CreateProfile(L"First");
         m_second = m_store.CreateProfile(L"Second");
@@ -254,11 +206,7 @@ protected:
     {
         m_window.reset();
         g_rawInputDevices.Unregister();
-        g_pLangTable = nullptr;
-        g_langTables.clear();
-        m_languages.DeleteAll();
-        FreeSkinResources();
-        g_exeFolder = m_savedExeFolder;
+        m_skin.Leave();
     }
 
     CMacroTestWindow& Window() { return *m_window; }

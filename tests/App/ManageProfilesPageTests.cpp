@@ -3,25 +3,20 @@
 // list and changes pending, and which popup it shows with which text.
 #include "AppItemIds.h"
 #include "CDropdownListItem.h"
+#include "CFakeKeypad.h"
 #include "CKeymap.h"
-#include "CLangTable.h"
 #include "CManageProfilesPage.h"
-#include "CSingleInstance.h"
-#include "CSkinResourceList.h"
-#include "CVelmoraAppApp.h"
+#include "CShippedAppSkin.h"
+#include "CUnconnectedMainWindow.h"
 #include "CVelmoraAppDlg.h"
 #include "CVelmoraConfig.h"
 #include "CXListCellRecord.h"
 #include "CXListCtrl.h"
-#include "ExeFolder.h"
 #include "GUIMessages.h"
-#include "GUIPageLoader.h"
 #include "GuidText.h"
 #include "KeypadButtons.h"
 #include "NamedReferences.h"
 #include "ReferenceAssignments.h"
-#include "Utf8.h"
-#include "Vocabulary.h"
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +32,7 @@ const GUID kFirstId = { 0x11111111, 1, 1, { 1, 1, 1, 1, 1, 1, 1, 1 } };
 const GUID kSecondId = { 0x22222222, 2, 2, { 2, 2, 2, 2, 2, 2, 2, 2 } };
 
 // A connected keypad whose answers to the profile file commands a test sets.
-class CProfileDevice : public Device
+class CProfileDevice : public CFakeKeypad
 {
 public:
     bool m_hasProfiles = true;
@@ -48,12 +43,6 @@ public:
     std::vector<CString> m_exported;
     IKeypadConfig* m_pConfig = nullptr;
 
-    bool Initialize(IKeypadConfig*) override { return true; }
-    void Shutdown() override {}
-    bool IsBusy() override { return false; }
-    bool ImportMacro(CString, IKeypadConfig*) override { return false; }
-    bool ExportMacro(CString, CMacro*) override { return false; }
-    bool HasMacro(CMacro*) override { return false; }
     bool ImportProfile(CString path, IKeypadConfig* config) override
     {
         m_imported.push_back(path);
@@ -65,34 +54,16 @@ public:
         return true;
     }
     bool HasProfile(IKeypadProfile*) override { return m_hasProfiles; }
-    bool EnterCaptureMode() override { return true; }
-    bool LeaveCaptureMode() override { return true; }
-    bool QueryOption(int) override { return false; }
     bool SyncConfig(IKeypadConfig*, int mode, uint16_t) override
     {
         m_writes += mode == 0 ? 1 : 0;
         return true;
     }
-    bool IsConnected() override { return true; }
-    bool GetVersionText(CString& out) override
-    {
-        out = L"1.05";
-        return true;
-    }
-    bool QueryOption2(int) override { return false; }
-    bool CheckDevice() override { return true; }
-    int GetProductId() override { return 0x0111; }
-    const wchar_t* GetDisplayName() override { return L"Velmora"; }
     // Unless a test sets another count, the keypad holds as many profiles as the store.
     int GetDeviceProfileCount() override
     {
         return m_deviceProfileCount >= 0 ? m_deviceProfileCount : m_pConfig->GetProfileCount();
     }
-    void AddProgressWindow(HWND) override {}
-    void RemoveProgressWindow(HWND) override {}
-    int GetStatus() override { return 0; }
-    bool FinishWrite(IKeypadConfig*) override { return true; }
-    std::vector<CString> GetProfilesWithoutApplication() override { return {}; }
 };
 
 // One popup the page showed.
@@ -150,23 +121,12 @@ public:
     void ShowPreview(IKeypadProfile* profile, IKeypadConfig*) override { m_previews.push_back(profile); }
 };
 
-class CTestMainWindow : public CVelmoraAppDlg
+class CTestMainWindow : public CUnconnectedMainWindow
 {
 public:
-    CTestMainWindow(Device** device, IKeypadConfig* config) : CVelmoraAppDlg(device, config) {}
+    CTestMainWindow(Device** device, IKeypadConfig* config) : CUnconnectedMainWindow(device, config) {}
 
-    HWND ItemWindow(int id) const
-    {
-        CGUIItem* item = m_items.FindItem(id);
-        for (int page = 0; !item && page < kPageCount; ++page)
-            item = m_pages[page].FindItem(id);
-        return item ? item->m_hWnd : nullptr;
-    }
-    void Click(int id) { SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(ItemWindow(id))); }
     bool IsApplyEnabled() const { return ::IsWindowEnabled(ItemWindow(BUTTON_APPLY)) != FALSE; }
-
-protected:
-    void ConnectDeviceEvents() override {}
 };
 
 tKeypadButton Button(int number)
@@ -177,8 +137,7 @@ tKeypadButton Button(int number)
 class ManageProfilesPage : public testing::Test
 {
 protected:
-    CString m_savedExeFolder;
-    CGUIItems m_languages;
+    CShippedAppSkin m_skin;
     CVelmoraConfig m_store;
     CProfileDevice m_scripted;
     Device* m_device = &m_scripted;
@@ -189,15 +148,7 @@ protected:
 
     void SetUp() override
     {
-        m_savedExeFolder = g_exeFolder;
-        CString relative = Utf8ToWide(VELMORA_SKIN_FOLDER);
-        relative.Replace(L'/', L'\\');
-        g_exeFolder = GetModuleFolder() + relative + L"\\";
-        FreeSkinResources();
-        InitVocabularyTables();
-        ASSERT_TRUE(LoadGUIPage(m_languages, L"Language.xml", nullptr));
-        CVelmoraAppApp::ChooseLanguage(0);
-        CSingleInstance::RegisterWindowClass(::GetModuleHandleW(nullptr), nullptr);
+        ASSERT_TRUE(m_skin.EnterForMainWindow(VELMORA_SKIN_FOLDER));
 
         m_scripted.m_pConfig = &m_store;
         m_first = m_store.CreateProfile(L"First");
@@ -219,11 +170,7 @@ protected:
     void TearDown() override
     {
         m_window.reset();
-        g_pLangTable = nullptr;
-        g_langTables.clear();
-        m_languages.DeleteAll();
-        FreeSkinResources();
-        g_exeFolder = m_savedExeFolder;
+        m_skin.Leave();
     }
 
     CManageProfilesPage& Page() { return m_window->GetProfilesPage(); }

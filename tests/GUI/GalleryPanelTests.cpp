@@ -16,6 +16,7 @@
 #include "CPopupBox.h"
 #include "CProgressPanelItem.h"
 #include "CRgn.h"
+#include "CShippedSkin.h"
 #include "CSliderHMulti.h"
 #include "CSliderTrack.h"
 #include "CSkinResourceList.h"
@@ -25,7 +26,6 @@
 #include "GUIPanelResource.h"
 #include "ItemBuilders.h"
 #include "ModalDriver.h"
-#include "Utf8.h"
 #include "Vocabulary.h"
 #include "CLangTable.h"
 #include "CVScrollBar.h"
@@ -117,16 +117,11 @@ public:
 class GalleryPanelTest : public testing::Test
 {
 protected:
-    CString m_savedExeFolder;
+    CShippedSkin m_skin;
 
     void SetUp() override
     {
-        m_savedExeFolder = g_exeFolder;
-        CString relative = Utf8ToWide(VELMORA_SKIN_FOLDER);
-        relative.Replace(L'/', L'\\');
-        g_exeFolder = GetModuleFolder() + relative + L"\\";
-        FreeSkinResources();
-        InitVocabularyTables();
+        m_skin.Enter(VELMORA_SKIN_FOLDER);
         // The key definitions come from the language page in the program; here from the
         // shipped data file directly.
         int size = 0;
@@ -135,8 +130,7 @@ protected:
     }
     void TearDown() override
     {
-        FreeSkinResources();
-        g_exeFolder = m_savedExeFolder;
+        m_skin.Leave();
     }
 
     static bool Show(CGalleryPanel& panel)

@@ -2,12 +2,11 @@
 // language files in lang\, read from the skin folders beside the configuration program.
 #include "CKeyDefTable.h"
 #include "CLangTable.h"
+#include "CShippedSkin.h"
 #include "CSkinResourceList.h"
 #include "CVelmoraConfig.h"
-#include "ExeFolder.h"
 #include "KeyId.h"
 #include "KeypadButtons.h"
-#include "Utf8.h"
 #include "Vocabulary.h"
 
 #include <gtest/gtest.h>
@@ -58,22 +57,16 @@ const wchar_t* const kConverterKeyNames[] = {
 // Points the skin folders at the build's output for one test.
 class ShippedSkinTest : public testing::Test
 {
-    CString m_savedExeFolder;
+    CShippedSkin m_skin;
 
 protected:
     void SetUp() override
     {
-        m_savedExeFolder = g_exeFolder;
-        CString relative = Utf8ToWide(VELMORA_SKIN_FOLDER);
-        relative.Replace(L'/', L'\\');
-        g_exeFolder = GetModuleFolder() + relative + L"\\";
-        FreeSkinResources();
-        InitVocabularyTables();
+        m_skin.Enter(VELMORA_SKIN_FOLDER);
     }
     void TearDown() override
     {
-        FreeSkinResources();
-        g_exeFolder = m_savedExeFolder;
+        m_skin.Leave();
     }
 
     static std::unique_ptr<CLangTable> LoadLanguage(int id)

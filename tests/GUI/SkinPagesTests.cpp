@@ -6,13 +6,12 @@
 #include "CLangTable.h"
 #include "CPanelBitmap.h"
 #include "CPopupBox.h"
+#include "CShippedSkin.h"
 #include "CSkinResourceList.h"
 #include "CTextItem.h"
 #include "ExeFolder.h"
 #include "GUIPageLoader.h"
 #include "GUIPanelResource.h"
-#include "Utf8.h"
-#include "Vocabulary.h"
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -58,19 +57,14 @@ std::vector<RenderCase> AllCases()
 class SkinPagesTest : public testing::TestWithParam<RenderCase>
 {
 protected:
-    CString m_savedExeFolder;
+    CShippedSkin m_skin;
     CLangTable* m_savedTable = nullptr;
     CLangTable m_language;
 
     void SetUp() override
     {
-        m_savedExeFolder = g_exeFolder;
         m_savedTable = g_pLangTable;
-        CString relative = Utf8ToWide(VELMORA_SKIN_FOLDER);
-        relative.Replace(L'/', L'\\');
-        g_exeFolder = GetModuleFolder() + relative + L"\\";
-        FreeSkinResources();
-        InitVocabularyTables();
+        m_skin.Enter(VELMORA_SKIN_FOLDER);
         int size = 0;
         const uint8_t* bytes = FindLangFile(CString(GetLanguageName(GetParam().language)) + L".txt", &size);
         ASSERT_TRUE(bytes && m_language.ParseFile(bytes, size));
@@ -79,8 +73,7 @@ protected:
     void TearDown() override
     {
         g_pLangTable = m_savedTable;
-        FreeSkinResources();
-        g_exeFolder = m_savedExeFolder;
+        m_skin.Leave();
     }
 };
 
