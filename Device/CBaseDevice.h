@@ -62,6 +62,8 @@ protected:
     HANDLE m_worker = nullptr;
     std::atomic<bool> m_cancel{ false };
     std::atomic<int> m_lastSyncResult{ -1 };
+    // Connections made so far, so an operation can tell whether another one came between.
+    std::atomic<unsigned> m_connections{ 0 };
 
     struct WorkerBlock
     {
@@ -200,8 +202,10 @@ protected:
                 break;
             }
         }
-        if (m_device)
+        if (m_device) {
             m_deviceList = list;
+            ++m_connections;
+        }
         m_connected = static_cast<bool>(m_device);
         return m_connected;
     }
@@ -214,6 +218,8 @@ protected:
         m_device.Release();
         m_deviceList.Release();
     }
+
+    unsigned ConnectionCount() const { return m_connections; }
 
     template <class T>
     bool GetManager(REFIID iid, CComPtr<T>& out) const

@@ -13,9 +13,6 @@ const CDeviceDescriptor kKeypadDescriptor = { 0x0111, kKeypadFeatures, 7, L"Kavr
 
 IGenDevice<IKeypadConfig*, IKeypadProfile*>* g_appDevice = nullptr;
 
-
-
-
 // The set bits of the mask from 1 upward, at most count of them; false when the call
 // failed or the device names no button.
 bool ReadAvailableButtons(IButtonAssignments* buttons, std::vector<uint32_t>& list)
@@ -66,6 +63,7 @@ bool CKeypad::Initialize(IKeypadConfig* config)
     bool ok = static_cast<bool>(connection);
     if (!ok)
         return false;
+    m_initialWalkConnection = ConnectionCount();
     if (HasFeature(6))
         ok = ReadVersions();
     if (HasFeature(1))
@@ -89,79 +87,105 @@ bool CKeypad::ReadVersions()
 bool CKeypad::ReadProfiles(IKeypadConfig* config, bool ok)
 {
     config->RemoveAllProfiles();
-    CComPtr<IProfileManager> profiles;
-    if (!GetManager(IID_IProfileManager, profiles))
+    ProfileWalk walk;
+    m_initialWalk = ProfileWalk();
+    if (!GetManager(IID_IProfileManager, walk.manager))
         return false;
     for (LONG i = 0; ok; ++i) {
-        CComPtr<IProfile> device;
-        if (FAILED(profiles->Item(i, device.Receive())))
+        HeldProfile device = {};
+        if (FAILED(walk.manager->Item(i, device.item.Receive())))
             break;
         CString name;
-        if (!ReadServiceName(device.Get(), name)) {
+        if (!ReadServiceName(device.item.Get(), name)) {
             ok = false;
             break;
         }
         IKeypadProfile* profile = config->CreateProfile(name);
-        GUID id = {};
-        if (FAILED(device->GetId(&id)))
+        if (FAILED(device.item->GetId(&device.id)))
             break;
-        profile->SetGUID(id);
+        profile->SetGUID(device.id);
         if (HasFeature(17)) {
-            IKeypadProfile* found = config->FindProfileByGUID(id);
+            IKeypadProfile* found = config->FindProfileByGUID(device.id);
             if (!found)
                 break;
-            ReadKeymapNames(device.Get(), found);
+            ReadKeymapNames(device, found);
         }
+        walk.profiles.push_back(std::move(device));
     }
-    return ok && ReadActiveProfileLists();
+    if (!ok || !ReadActiveProfileLists(walk))
+        return false;
+    walk.named = true;
+    m_initialWalk = std::move(walk);
+    return true;
 }
 
-bool CKeypad::ReadKeymapNames(IProfile* device, IKeypadProfile* profile)
+bool CKeypad::ReadKeymapNames(HeldProfile& device, IKeypadProfile* profile)
 {
     profile->RemoveAllKeymaps();
-    CComPtr<IKeyMapManager> keymaps;
-    if (!GetServiceSubObject(device, IID_IKeyMapManager, keymaps))
+    if (!GetServiceSubObject(device.item.Get(), IID_IKeyMapManager, device.keymaps))
         return false;
     for (LONG i = 0;; ++i) {
-        CComPtr<IKeyMap> item;
-        if (FAILED(keymaps->Item(i, item.Receive()))) {
+        HeldKeymap keymap = {};
+        if (FAILED(device.keymaps->Item(i, keymap.item.Receive()))) {
             // Until a read names the device's active key map, the first one is current.
             profile->SetCurrentKeymap(profile->GetKeymap(0));
             return true;
         }
         CString name;
-        GUID id = {};
-        if (!ReadServiceName(item.Get(), name) || FAILED(item->GetId(&id)))
+        if (!ReadServiceName(keymap.item.Get(), name) || FAILED(keymap.item->GetId(&keymap.id)))
             return false;
-        profile->AddKeymap(name)->SetGUID(id);
+        profile->AddKeymap(name)->SetGUID(keymap.id);
+        device.keymapItems.push_back(std::move(keymap));
     }
 }
 
 // The lists of the active profile's active key map: which buttons it can assign and
-// which key codes it has.
-bool CKeypad::ReadActiveProfileLists()
+// which key codes it has. The active profile's key-map manager comes from the walk when
+// the walk holds it.
+bool CKeypad::ReadActiveProfileLists(const ProfileWalk& walk)
 {
-    CComPtr<IProfileManager> profiles;
     CComPtr<IProfile> active;
-    CComPtr<IProfile> found;
     GUID id = {};
-    if (!GetManager(IID_IProfileManager, profiles) || FAILED(profiles->GetActive(active.Receive())) ||
-        FAILED(active->GetId(&id)))
-        return false;
-    if (!GetServiceItemById(profiles.Get(), id, found))
+    if (FAILED(walk.manager->GetActive(active.Receive())) || FAILED(active->GetId(&id)))
         return false;
     if (!HasFeature(17))
         return true;
     CComPtr<IKeyMapManager> keymaps;
+    for (const HeldProfile& device : walk.profiles) {
+        if (IsEqualGUID(device.id, id))
+            keymaps = device.keymaps;
+    }
     CComPtr<IKeyMap> keymap;
     CComPtr<IKeyAssignments> keys;
     CComPtr<IButtonAssignments> buttons;
-    if (!GetServiceSubObject(found.Get(), IID_IKeyMapManager, keymaps) || FAILED(keymaps->GetActive(keymap.Receive())))
+    if (!keymaps && !GetServiceSubObject(active.Get(), IID_IKeyMapManager, keymaps))
+        return false;
+    if (FAILED(keymaps->GetActive(keymap.Receive())))
         return false;
     if (!GetServiceSubObject(keymap.Get(), IID_IKeyAssignments, keys) || !ReadKeyCodes(keys.Get(), m_keymapKeyCodes))
         return false;
     return GetServiceSubObject(keymap.Get(), IID_IButtonAssignments, buttons) &&
            ReadAvailableButtons(buttons.Get(), m_keymapButtons);
+}
+
+CKeypad::ProfileWalk CKeypad::TakeInitialWalk()
+{
+    ProfileWalk walk = std::move(m_initialWalk);
+    m_initialWalk = ProfileWalk();
+    if (ConnectionCount() != m_initialWalkConnection + 1)
+        return ProfileWalk();
+    return walk;
+}
+
+bool CKeypad::WalkProfiles(ProfileWalk& walk)
+{
+    walk.profiles.clear();
+    for (LONG i = 0;; ++i) {
+        HeldProfile device = {};
+        if (FAILED(walk.manager->Item(i, device.item.Receive())) || FAILED(device.item->GetId(&device.id)))
+            return true;
+        walk.profiles.push_back(std::move(device));
+    }
 }
 
 bool CKeypad::ImportMacro(CString path, IKeypadConfig* config)
@@ -191,12 +215,13 @@ bool CKeypad::ImportProfile(CString path, IKeypadConfig* config)
         FAILED(profiles->ImportFromFile(path, imported.Receive())))
         return false;
     CString name;
-    GUID id = {};
-    if (!ReadServiceName(imported.Get(), name) || FAILED(imported->GetId(&id)))
+    HeldProfile device = {};
+    if (!ReadServiceName(imported.Get(), name) || FAILED(imported->GetId(&device.id)))
         return false;
+    device.item = imported;
     IKeypadProfile* profile = config->CreateProfile(name);
-    profile->SetGUID(id);
-    if (ReadProfileDetails(config, imported.Get(), profile, true))
+    profile->SetGUID(device.id);
+    if (ReadProfileDetails(config, device, profile, true, true))
         return true;
     // A profile that could not be read whole is not kept half-filled.
     config->DeleteProfile(profile);
@@ -232,6 +257,8 @@ bool CKeypad::SyncConfig(IKeypadConfig* config, int mode, uint16_t flags)
     FinishWrite(config);
     if (mode == 1)
         return RunSynchronous(this, config, flags, &CKeypad::ReadConfig);
+    // What Initialize walked does not outlive a write.
+    m_initialWalk = ProfileWalk();
     // The worker never sees the live store: the user may edit it while the write runs.
     m_written = config->CreateSnapshot();
     m_writtenFrom = config;

@@ -67,20 +67,49 @@ public:
     bool ReadConfig(IKeypadConfig* config, uint16_t flags);
 
 private:
-    // A device key map and its id, held while one profile is written.
+    // A device key map and its id, held while one profile is written or read.
     struct HeldKeymap
     {
         GUID id;
         CComPtr<IKeyMap> item;
     };
+    // A device profile and its id, with its key-map manager and key maps once they were
+    // walked, held while it is read.
+    struct HeldProfile
+    {
+        GUID id;
+        CComPtr<IProfile> item;
+        CComPtr<IKeyMapManager> keymaps;
+        std::vector<HeldKeymap> keymapItems;
+    };
+    // The device's profiles as one walk found them, in the device's order.
+    struct ProfileWalk
+    {
+        CComPtr<IProfileManager> manager;
+        std::vector<HeldProfile> profiles;
+        // The profiles' names were read by the walk and are in the store.
+        bool named = false;
+    };
+
+    // Data members
+    // The walk of Initialize, which read the names into the store: the read in the
+    // connection right after it (the start-up's SyncConfig mode 1) takes it over instead
+    // of walking and naming the profiles and key maps again. Held on this thread only.
+    ProfileWalk m_initialWalk;
+    unsigned m_initialWalkConnection = 0;
 
     // Implementation
     bool HasFeature(int kind) const { return m_descriptor->HasFeature(kind); }
     bool SetMode(LONG mode);
     bool ReadVersions();
     bool ReadProfiles(IKeypadConfig* config, bool ok);
-    bool ReadKeymapNames(IProfile* device, IKeypadProfile* profile);
-    bool ReadActiveProfileLists();
+    bool ReadKeymapNames(HeldProfile& device, IKeypadProfile* profile);
+    bool ReadActiveProfileLists(const ProfileWalk& walk);
+    // The walk of Initialize when this read's connection is the next one after it, else
+    // an empty one; either way Initialize's walk is let go.
+    ProfileWalk TakeInitialWalk();
+    // The device's profiles and their ids (without names or key maps).
+    static bool WalkProfiles(ProfileWalk& walk);
 
     // A write whose flag word leaves out a part this device has accepts nothing it left
     // out, so those changes stay pending for the next whole write.
@@ -112,8 +141,14 @@ private:
     bool RemoveStaleMacros(IKeypadConfig* config, IMacroManager* macros);
     bool IsSkippedMacro(const GUID& id) const;
 
-    bool ReadProfileDetails(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile, bool keymapsByName);
-    bool ReadProperties(IProfile* device, IKeypadProfile* profile);
+    // With named, the profile's name and id were just read from this device profile into
+    // the store and are not read again.
+    bool ReadProfileDetails(IKeypadConfig* config, HeldProfile& device, IKeypadProfile* profile, bool keymapsByName,
+        bool named);
+    // The held key maps of the device profile, else those its key-map manager lists (then
+    // held too).
+    static bool WalkKeymaps(HeldProfile& device);
+    bool ReadProperties(HeldProfile& device, IKeypadProfile* profile, bool named);
     bool ReadKeymapAssignments(IKeypadConfig* config, IKeyMap* device, IKeypadProfile* profile, CKeymap* keymap);
     bool ReadLeds(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile);
     bool ReadMacro(IKeypadConfig* config, IMacro* device);

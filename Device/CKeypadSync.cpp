@@ -511,28 +511,26 @@ bool CKeypad::WriteMacros(IKeypadConfig* config, IMacroManager* macros)
 
 bool CKeypad::ReadConfig(IKeypadConfig* config, uint16_t flags)
 {
+    ProfileWalk walk = TakeInitialWalk();
     if (!m_device || !config)
         return false;
     bool ok = true;
     if (HasFeature(1) && (flags & kFlagProfiles)) {
-        CComPtr<IProfileManager> profiles;
         CComPtr<IProfile> active;
         GUID activeId = {};
-        if (!GetManager(IID_IProfileManager, profiles))
+        if (!walk.manager && !GetManager(IID_IProfileManager, walk.manager))
             return false;
-        if (SUCCEEDED(profiles->GetActive(active.Receive())))
+        if (SUCCEEDED(walk.manager->GetActive(active.Receive())))
             active->GetId(&activeId);
-        for (LONG i = 0;; ++i) {
-            CComPtr<IProfile> device;
-            GUID id = {};
-            if (FAILED(profiles->Item(i, device.Receive())) || FAILED(device->GetId(&id)))
-                break;
-            IKeypadProfile* profile = config->FindProfileByGUID(id);
+        if (!walk.named)
+            WalkProfiles(walk);
+        for (HeldProfile& device : walk.profiles) {
+            IKeypadProfile* profile = config->FindProfileByGUID(device.id);
             if (!profile)
                 continue;
-            if (IsEqualGUID(id, activeId))
+            if (IsEqualGUID(device.id, activeId))
                 config->SetActiveProfile(profile);
-            ok = ReadProfileDetails(config, device.Get(), profile, false) && ok;
+            ok = ReadProfileDetails(config, device, profile, false, walk.named) && ok;
             profile->AcceptChanges();
         }
     }
@@ -556,39 +554,35 @@ bool CKeypad::ReadConfig(IKeypadConfig* config, uint16_t flags)
     return ok;
 }
 
-bool CKeypad::ReadProfileDetails(IKeypadConfig* config, IProfile* device, IKeypadProfile* profile, bool keymapsByName)
+bool CKeypad::ReadProfileDetails(IKeypadConfig* config, HeldProfile& device, IKeypadProfile* profile, bool keymapsByName,
+    bool named)
 {
     bool ok = true;
     if (HasFeature(7))
-        ok = ReadProperties(device, profile);
+        ok = ReadProperties(device, profile, named);
     if (HasFeature(17)) {
-        CComPtr<IKeyMapManager> keymaps;
         CComPtr<IKeyMap> activeKeymap;
         GUID activeId = {};
-        if (!GetServiceSubObject(device, IID_IKeyMapManager, keymaps))
+        if (!WalkKeymaps(device))
             return false;
         if (keymapsByName)
             profile->RemoveAllKeymaps();
-        if (SUCCEEDED(keymaps->GetActive(activeKeymap.Receive())))
+        if (SUCCEEDED(device.keymaps->GetActive(activeKeymap.Receive())))
             activeKeymap->GetId(&activeId);
-        for (LONG i = 0;; ++i) {
-            CComPtr<IKeyMap> item;
-            GUID id = {};
-            if (FAILED(keymaps->Item(i, item.Receive())) || FAILED(item->GetId(&id)))
-                break;
-            CKeymap* keymap = profile->FindKeymapByGUID(id);
+        for (HeldKeymap& item : device.keymapItems) {
+            CKeymap* keymap = profile->FindKeymapByGUID(item.id);
             if (!keymap && keymapsByName) {
                 CString name;
-                if (!ReadServiceName(item.Get(), name))
+                if (!ReadServiceName(item.item.Get(), name))
                     return false;
                 keymap = profile->AddKeymap(name);
-                keymap->SetGUID(id);
+                keymap->SetGUID(item.id);
             }
             if (!keymap)
                 continue;
-            if (IsEqualGUID(id, activeId))
+            if (IsEqualGUID(item.id, activeId))
                 profile->SetCurrentKeymap(keymap);
-            ok = ReadKeymapAssignments(config, item.Get(), profile, keymap) && ok;
+            ok = ReadKeymapAssignments(config, item.item.Get(), profile, keymap) && ok;
         }
         // The device named no active key map of this profile: the first one stands in, so
         // the profile never lacks a current key map.
@@ -596,20 +590,36 @@ bool CKeypad::ReadProfileDetails(IKeypadConfig* config, IProfile* device, IKeypa
             profile->SetCurrentKeymap(profile->GetKeymap(0));
     }
     if (HasFeature(5))
-        ok = ReadLeds(config, device, profile) && ok;
+        ok = ReadLeds(config, device.item.Get(), profile) && ok;
     return ok;
 }
 
-bool CKeypad::ReadProperties(IProfile* device, IKeypadProfile* profile)
+bool CKeypad::WalkKeymaps(HeldProfile& device)
 {
-    CComPtr<IProfileProperties> properties;
-    CString name;
-    GUID id = {};
-    if (!ReadServiceName(device, name) || FAILED(device->GetId(&id)))
+    if (device.keymaps)
+        return true;
+    if (!GetServiceSubObject(device.item.Get(), IID_IKeyMapManager, device.keymaps))
         return false;
-    profile->SetName(name);
-    profile->SetGUID(id);
-    if (!GetServiceSubObject(device, IID_IProfileProperties, properties))
+    device.keymapItems.clear();
+    for (LONG i = 0;; ++i) {
+        HeldKeymap keymap = {};
+        if (FAILED(device.keymaps->Item(i, keymap.item.Receive())) || FAILED(keymap.item->GetId(&keymap.id)))
+            return true;
+        device.keymapItems.push_back(std::move(keymap));
+    }
+}
+
+bool CKeypad::ReadProperties(HeldProfile& device, IKeypadProfile* profile, bool named)
+{
+    if (!named) {
+        CString name;
+        if (!ReadServiceName(device.item.Get(), name))
+            return false;
+        profile->SetName(name);
+        profile->SetGUID(device.id);
+    }
+    CComPtr<IProfileProperties> properties;
+    if (!GetServiceSubObject(device.item.Get(), IID_IProfileProperties, properties))
         return false;
     wchar_t buffer[kApplicationBytes / sizeof(wchar_t) + 1] = {};
     DWORD stored = 0;

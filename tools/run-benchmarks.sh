@@ -2,7 +2,7 @@
 # Builds everything and runs the benchmark program under Wine, apart from the tests: the
 # device layer's write and read, one service call, the first connection and the converter,
 # each against its floor (see the README).
-#   run-benchmarks.sh [--runs N]
+#   run-benchmarks.sh [--runs N] [--start]   (--start: the configuration program's start alone)
 # It shares the build's Wine prefix with the tests: do not run both at once. The machine's
 # load is printed before and after, as the figures depend on it.
 set -euo pipefail

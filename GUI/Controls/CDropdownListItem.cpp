@@ -145,26 +145,33 @@ void CDropdownListItem::EnsureToolTip()
 {
     if (m_toolTip.IsWindow() || !m_hWnd)
         return;
-    if (m_toolTip.Create(this))
-        m_toolTip.Activate(false);
+    if (!m_toolTip.Create(this))
+        return;
+    m_toolTip.Activate(false);
+    if (m_hasToolTipText)
+        ShowToolTipText();
 }
 
 void CDropdownListItem::SetToolTipText(const CString& text)
 {
-    EnsureToolTip();
-    if (!m_toolTip.IsWindow())
-        return;
+    m_toolTipText = TranslateText(text);
+    m_toolTipText.Replace(L"\\n", L" ");
+    m_hasToolTipText = true;
+    if (m_toolTip.IsWindow())
+        ShowToolTipText();
+}
+
+void CDropdownListItem::ShowToolTipText()
+{
     m_toolTip.Activate(false);
-    CString shown = TranslateText(text);
-    shown.Replace(L"\\n", L" ");
     if (m_toolTip.GetToolCount() == 0)
     {
         CRect client;
         GetClientRect(&client);
-        m_toolTip.AddTool(m_hWnd, kTipToolId, client, shown);
+        m_toolTip.AddTool(m_hWnd, kTipToolId, client, m_toolTipText);
     }
     else
-        m_toolTip.UpdateTipText(m_hWnd, kTipToolId, shown);
+        m_toolTip.UpdateTipText(m_hWnd, kTipToolId, m_toolTipText);
     m_toolTip.Activate(true);
 }
 
@@ -198,7 +205,7 @@ void CDropdownListItem::DeriveSlots()
 
 bool CDropdownListItem::PreTranslateMessage(MSG* msg)
 {
-    if (msg && msg->hwnd == m_hWnd)
+    if (msg && msg->hwnd == m_hWnd && msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST)
     {
         EnsureToolTip();
         m_toolTip.RelayEvent(msg);

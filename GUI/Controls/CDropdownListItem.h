@@ -37,7 +37,12 @@ private:
     CString m_shownText;
     CString m_shownSubText;
     std::unique_ptr<CBmpInfo> m_pBmpInfo;
+    // The tip window is made when the mouse first reaches the box, with the tip text set
+    // until then (translated when set): a page of many boxes opens without making a
+    // window for each tip.
     CToolTipCtrl m_toolTip;
+    CString m_toolTipText;
+    bool m_hasToolTipText = false;
     std::vector<CListEntry> m_entries;
     std::vector<CString> m_chosenPath;
     CRect m_controlRect;
@@ -129,5 +134,7 @@ private:
     void OnPaint();
     void Repaint();
     void EnsureToolTip();
+    // The tip window shows the tip text set last.
+    void ShowToolTipText();
     CListPanelSettings ListSettings(int width) const;
 };

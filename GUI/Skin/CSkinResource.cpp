@@ -135,7 +135,7 @@ int GetSkinFileLength(const wchar_t* path)
     return size < 0 ? 0 : size;
 }
 
-bool LoadPictureFile(const wchar_t* path, CBitmap& bitmap)
+bool LoadPictureFile(const wchar_t* path, CBitmap& bitmap, CComPtr<IPicture>& owner)
 {
     int size = 0;
     HGLOBAL contents = ReadFileToGlobal(path, size);
@@ -146,21 +146,17 @@ bool LoadPictureFile(const wchar_t* path, CBitmap& bitmap)
         GlobalFree(contents);
         return false;
     }
-    CComRelease<IPicture> picture;
+    CComPtr<IPicture> picture;
     if (FAILED(OleLoadPicture(stream.Get(), size, FALSE, IID_IPicture,
-            reinterpret_cast<void**>(picture.Out()))) || !picture.Get())
+            reinterpret_cast<void**>(picture.Receive()))) || !picture)
         return false;
     OLE_HANDLE handle = 0;
     short pictureType = PICTYPE_UNINITIALIZED;
     if (FAILED(picture->get_Type(&pictureType)) || pictureType != PICTYPE_BITMAP
         || FAILED(picture->get_Handle(&handle)) || !handle)
         return false;
-    // The picture owns its handle; a copy of our own outlives the picture object.
-    HANDLE copy = CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0,
-        LR_CREATEDIBSECTION);
-    if (!copy)
-        return false;
-    bitmap.Attach(copy);
+    bitmap.Attach(reinterpret_cast<HGDIOBJ>(static_cast<UINT_PTR>(handle)));
+    owner = std::move(picture);
     return true;
 }
 
@@ -208,7 +204,7 @@ void CSkinResource::Load()
     switch (m_type) {
     case kSkinPicture: {
         auto picture = std::make_unique<CBitmap>();
-        if (LoadPictureFile(m_path, *picture))
+        if (LoadPictureFile(m_path, *picture, m_pictureOwner))
             m_picture = std::move(picture);
         break;
     }
@@ -271,7 +267,11 @@ void CSkinResource::Release()
 {
     if (m_type == kSkinFont && m_fontCount > 0)
         RemoveFontResourceExW(m_path, FR_PRIVATE, nullptr);
+    // The picture object deletes its own handle.
+    if (m_picture)
+        m_picture->Detach();
     m_picture.reset();
+    m_pictureOwner.Release();
     m_dib.DeleteObject();
     m_fontCount = 0;
     m_bytes.clear();

@@ -5,7 +5,10 @@
 #pragma once
 
 #include "CBitmap.h"
+#include "CComPtr.h"
 #include "CString.h"
+
+#include <ocidl.h>
 
 #include <cstdint>
 #include <memory>
@@ -27,7 +30,10 @@ class CSkinResource
     CString m_path;
     int m_type;
     int m_size = 0;
+    // A picture's bitmap handle belongs to its picture object, which is held as long as
+    // the bitmap shows that handle.
     std::unique_ptr<CBitmap> m_picture;
+    CComPtr<IPicture> m_pictureOwner;
     CBitmap m_dib;
     int m_fontCount = 0;
     std::vector<uint8_t> m_bytes;
@@ -73,6 +79,7 @@ private:
 
 // The length of the file in bytes; 0 when it does not open.
 int GetSkinFileLength(const wchar_t* path);
-// Decodes a picture file with the system picture loader into the bitmap; true when the
-// bitmap now holds the picture.
-bool LoadPictureFile(const wchar_t* path, CBitmap& bitmap);
+// Decodes a picture file with the system picture loader; true when the bitmap now shows
+// the picture's handle. The handle belongs to the picture object, which owner receives:
+// the bitmap must let go of the handle (Detach) before owner is released.
+bool LoadPictureFile(const wchar_t* path, CBitmap& bitmap, CComPtr<IPicture>& owner);

@@ -1150,3 +1150,50 @@ TEST_F(Keypad, ANewProfileKeepsEightKeymapsOfTheirOwnOnTheKeypad)
     for (int i = 0; i < 8; ++i)
         EXPECT_NE(read->FindKeymapByGUID(profile->GetKeymap(i)->GetGUID()), nullptr) << i;
 }
+
+TEST_F(Keypad, TheReadAfterInitializeWalksAndNamesEachProfileAndKeymapOnce)
+{
+    {
+        CKeypad keypad(&m_keys.table);
+        ASSERT_TRUE(keypad.Initialize(m_store.get()));
+        ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+        m_store->CreateProfile(L"Second");
+        ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 0, 0xFFF));
+        ASSERT_TRUE(FinishWrite(keypad, m_store.get()));
+        ASSERT_EQ(keypad.GetLastSyncResult(), 1);
+    }
+    ASSERT_HRESULT_SUCCEEDED(m_control->ClearCallLog());
+    CVelmoraConfig reread(&m_keys.table);
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(&reread));
+    ASSERT_TRUE(keypad.SyncConfig(&reread, 1, 0xFFF));
+    ASSERT_EQ(reread.GetProfileCount(), 2);
+    ASSERT_NE(reread.FindProfileByName(L"Second"), nullptr);
+    const std::wstring log = CallLog();
+    // One walk: each list is asked for one item past its end once.
+    EXPECT_EQ(CountOf(log, L"IProfileManager::Item"), 3);
+    EXPECT_EQ(CountOf(log, L"IProfile::GetName"), 2);
+    EXPECT_EQ(CountOf(log, L"IKeyMapManager::Item"), 2 * 9);
+    EXPECT_EQ(CountOf(log, L"IKeyMap::GetName"), 2 * 8);
+    EXPECT_EQ(CountOf(log, L"IKeyMap::GetId"), 2 * 8 + 2);
+    EXPECT_EQ(CountOf(log, L"GetById"), 0);
+}
+
+TEST_F(Keypad, AReadInALaterConnectionReadsTheNamesAnew)
+{
+    CKeypad keypad(&m_keys.table);
+    ASSERT_TRUE(keypad.Initialize(m_store.get()));
+    ASSERT_TRUE(keypad.HasProfile(m_store->GetProfile(0)));
+    {
+        CVelmoraConfig other(&m_keys.table);
+        CKeypad renamer(&m_keys.table);
+        ASSERT_TRUE(renamer.Initialize(&other));
+        ASSERT_TRUE(renamer.SyncConfig(&other, 1, 0xFFF));
+        other.GetProfile(0)->SetName(L"Renamed elsewhere");
+        ASSERT_TRUE(renamer.SyncConfig(&other, 0, 0xFFF));
+        ASSERT_TRUE(FinishWrite(renamer, &other));
+        ASSERT_EQ(renamer.GetLastSyncResult(), 1);
+    }
+    ASSERT_TRUE(keypad.SyncConfig(m_store.get(), 1, 0xFFF));
+    EXPECT_STREQ(m_store->GetProfile(0)->GetName().GetString(), L"Renamed elsewhere");
+}
