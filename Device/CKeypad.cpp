@@ -54,6 +54,12 @@ CKeypad::~CKeypad()
     StopWorker();
 }
 
+void CKeypad::Shutdown()
+{
+    m_initialWalk = ProfileWalk();
+    CBaseDevice::Shutdown();
+}
+
 bool CKeypad::Initialize(IKeypadConfig* config)
 {
     InitKeyTranslationTables();

@@ -34,6 +34,9 @@ public:
 
     // IGenDevice
     bool Initialize(IKeypadConfig* config) override;
+    // Also lets go of the service objects Initialize held for the read after it, while COM
+    // still runs.
+    void Shutdown() override;
     bool ImportMacro(CString path, IKeypadConfig* config) override;
     bool ExportMacro(CString path, CMacro* macro) override;
     bool ImportProfile(CString path, IKeypadConfig* config) override;
