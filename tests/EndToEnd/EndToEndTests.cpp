@@ -206,6 +206,9 @@ std::vector<std::string> KeyLines(const std::string& dump)
     return lines;
 }
 
+// The popup of the program that holds the item (defined with the popups' helpers below).
+HWND WaitForPopupWith(DWORD processId, int itemId);
+
 class EndToEnd : public ::testing::Test
 {
 protected:
@@ -234,6 +237,15 @@ protected:
         if (!m_driver.Start())
             return nullptr;
         return m_driver.WaitForWindow(kMainClass, kStartTimeout);
+    }
+
+    // Types the name into the name popup the last click opened and closes it with OK.
+    bool EnterNameInPopup(const std::wstring& name)
+    {
+        HWND popup = WaitForPopupWith(m_driver.GetProcessId(), EDITCTRL_POPUP_NAMEENTRY);
+        return popup && CAppDriver::Click(CAppDriver::FindItem(popup, EDITCTRL_POPUP_NAMEENTRY)) &&
+               CAppDriver::TypeText(name) && CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)) &&
+               CAppDriver::WaitUntil(&IsGone, popup, 5000);
     }
 
     static std::wstring ScreenshotPath(const std::wstring& name)
@@ -402,15 +414,7 @@ TEST_F(EndToEnd, ProfilesPage_TheNoticeOptionAloneIsWrittenAndANewProfileIsListe
 
     const LRESULT rows = ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
     ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_NEWPROFILE)));
-    HWND popup = m_driver.WaitForWindow(nullptr, 10000, main);
-    ASSERT_NE(popup, nullptr);
-    HWND edit = CAppDriver::WaitForItem(popup, EDITCTRL_POPUP_NAMEENTRY, 5000);
-    ASSERT_NE(edit, nullptr);
-    ASSERT_TRUE(CAppDriver::Click(edit));
-    for (const wchar_t key : std::wstring(L"TEST"))
-        CAppDriver::TapKey(key);
-    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
-    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+    ASSERT_TRUE(EnterNameInPopup(L"TEST"));
     EXPECT_EQ(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), rows + 1);
     EXPECT_TRUE(CAppDriver::WaitUntil(&IsEnabled, apply, 5000));
     ::Sleep(300);
@@ -474,15 +478,7 @@ TEST_F(EndToEnd, NewMacroWithACommand_ShowsItsEventsAndApplyTakesIt)
     ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
     ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MANAGEMACROS)));
     ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MACRO_CREATE)));
-    HWND popup = m_driver.WaitForWindow(nullptr, 10000, main);
-    ASSERT_NE(popup, nullptr);
-    HWND name = CAppDriver::WaitForItem(popup, EDITCTRL_POPUP_NAMEENTRY, 5000);
-    ASSERT_NE(name, nullptr);
-    ASSERT_TRUE(CAppDriver::Click(name));
-    for (WORD key : { static_cast<WORD>('T'), static_cast<WORD>('E'), static_cast<WORD>('S'), static_cast<WORD>('T') })
-        CAppDriver::TapKey(key);
-    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
-    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+    ASSERT_TRUE(EnterNameInPopup(L"TEST"));
 
     // The first basic command (four keystrokes) goes into the new, empty macro.
     HWND add = CAppDriver::FindItem(main, BUTTON_ADD_BASIC_MACRO_CMDS);
@@ -762,16 +758,11 @@ TEST_F(EndToEnd, MacroPopup_PlayMultipleWithACountReachesTheFirstKeyAfterApply)
     // A macro to choose: the assignment menu offers none without one.
     ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MANAGEMACROS)));
     ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MACRO_CREATE)));
-    HWND popup = WaitForPopupWith(m_driver.GetProcessId(), EDITCTRL_POPUP_NAMEENTRY);
-    ASSERT_NE(popup, nullptr);
-    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, EDITCTRL_POPUP_NAMEENTRY)));
-    ASSERT_TRUE(CAppDriver::TypeText(L"Burst"));
-    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
-    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+    ASSERT_TRUE(EnterNameInPopup(L"Burst"));
 
     ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_ASSIGNBUTTONS)));
     ASSERT_TRUE(ChooseInAssignmentMenu(m_driver.GetProcessId(), CAppDriver::FindItem(main, BUTTON_ASSNBUTTON1), 1));
-    popup = WaitForPopupWith(m_driver.GetProcessId(), BUTTON_MACRO_PLAY_MULTIPLE);
+    HWND popup = WaitForPopupWith(m_driver.GetProcessId(), BUTTON_MACRO_PLAY_MULTIPLE);
     ASSERT_NE(popup, nullptr);
     ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_MACRO_PLAY_MULTIPLE)));
     ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
@@ -809,12 +800,7 @@ TEST_F(EndToEnd, ProfileMenu_CopyOfANewProfileIsListedAsItsSecond)
     HWND list = CAppDriver::WaitForItem(main, LIST_PROFILELIST, 5000);
     ASSERT_TRUE(list && CAppDriver::WaitUntil(&CAppDriver::HasVisibleStyle, list, 5000));
     ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_NEWPROFILE)));
-    HWND popup = WaitForPopupWith(m_driver.GetProcessId(), EDITCTRL_POPUP_NAMEENTRY);
-    ASSERT_NE(popup, nullptr);
-    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, EDITCTRL_POPUP_NAMEENTRY)));
-    ASSERT_TRUE(CAppDriver::TypeText(L"Test"));
-    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
-    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+    ASSERT_TRUE(EnterNameInPopup(L"Test"));
     ASSERT_EQ(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2);
     constexpr int kNameColumn = 2;
     ASSERT_EQ(m_driver.GetListItemText(list, 1, kNameColumn), L"Test");
@@ -1067,16 +1053,7 @@ TEST_F(EndToEnd, RecordMacro_TypedKeyAndClickAreListedAndApplyWritesThem)
     ASSERT_TRUE(apply && CAppDriver::WaitUntil(&IsDisabled, apply, 10000));
     ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MANAGEMACROS)));
     ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(main, BUTTON_MACRO_CREATE)));
-    HWND popup = m_driver.WaitForWindow(nullptr, 10000, main);
-    ASSERT_NE(popup, nullptr);
-    HWND name = CAppDriver::WaitForItem(popup, EDITCTRL_POPUP_NAMEENTRY, 5000);
-    ASSERT_NE(name, nullptr);
-    ASSERT_TRUE(CAppDriver::Click(name));
-    // The keys R, E and C, unshifted, type the name "rec".
-    for (const wchar_t key : std::wstring(L"REC"))
-        CAppDriver::TapKey(key);
-    ASSERT_TRUE(CAppDriver::Click(CAppDriver::FindItem(popup, BUTTON_POPUP_OK)));
-    ASSERT_TRUE(CAppDriver::WaitUntil(&IsGone, popup, 5000));
+    ASSERT_TRUE(EnterNameInPopup(L"rec"));
 
     HWND record = CAppDriver::FindItem(main, BUTTON_MACRO_RECORD);
     HWND stop = CAppDriver::FindItem(main, BUTTON_MACRO_RECORD_STOP);
