@@ -527,15 +527,20 @@ BOOL CALLBACK MatchPopup(HWND wnd, LPARAM param)
     return FALSE;
 }
 
-// The program's visible top-level window that holds the item: the popup that shows it.
+// The program's visible top-level window that holds the item: the popup that shows it,
+// once it is the active window as a user sees it before clicking into it (Wine takes a
+// click on a window that is not yet active as its activation and drops the press). A popup
+// that is not active after 3 s is returned as it is.
 HWND WaitForPopupWith(DWORD processId, int itemId)
 {
     for (int attempt = 0; attempt < 200; ++attempt, ::Sleep(50))
     {
         PopupSearch search = { processId, itemId, nullptr };
         ::EnumWindows(&MatchPopup, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return search.found;
+        if (!search.found)
+            continue;
+        CAppDriver::WaitUntil([](HWND wnd) { return ::GetForegroundWindow() == wnd; }, search.found, 3000);
+        return search.found;
     }
     return nullptr;
 }
